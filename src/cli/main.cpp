@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/RunCommand.h"
 #include "platform/Encoding.h"
 #include "platform/Exceptions.h"
 #include "sqltext/cSQL.h"
@@ -26,6 +27,10 @@ constexpr const char* kUsage =
     "  detect FILE                     print SHIFT-JIS or EUC as guessed from the bytes\n"
     "  convert --to sjis|euc [FILE]    write the text in the requested character code\n"
     "  format [FILE]                   run the SQL formatter (words of section SQL)\n"
+    "  run (--session N | --descriptor TEXT) [--history] [--utf8] [FILE]\n"
+    "                                  run SQL like F5 on a saved session or a\n"
+    "                                  descriptor (provider,source,user,password,ext);\n"
+    "                                  prints results and monitor entries\n"
     "\n"
     "FILE defaults to standard input. Settings are read from tolvane.ini in\n"
     "$TOLVANE_HOME, or beside the executable.\n";
@@ -132,6 +137,14 @@ int main(int argc, char** argv) {
   if (cmd == "-h" || cmd == "--help" || cmd == "help") {
     std::cout << kUsage;
     return 0;
+  }
+  if (cmd == "run") {
+    try {
+      return cli::RunCommand(std::vector<std::string>(argv + 2, argv + argc));
+    } catch (const std::exception& e) {
+      ShowException(e.what());
+      return 1;
+    }
   }
   std::vector<std::string> files;
   std::string to;

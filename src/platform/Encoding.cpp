@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <vector>
 #include <stdexcept>
 
 namespace tolvane {
@@ -89,10 +91,86 @@ Converter& ToUtf8() {
   return c;
 }
 
+// CP932 form of every BMP code point: 0 when there is none, a value below
+// 0x100 for a single byte, otherwise lead byte * 256 + trail byte. Built once
+// from the system converter, so both paths agree.
+const std::vector<uint16_t>& Cp932Table() {
+  static const std::vector<uint16_t> table = [] {
+    std::vector<uint16_t> t(0x10000, 0);
+    for (uint32_t cp = 0; cp < 0x80; ++cp) t[cp] = static_cast<uint16_t>(cp);
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return t;
+    for (uint32_t cp = 0x80; cp < 0x10000; ++cp) {
+      if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+      char in[3], out[4];
+      size_t inLen;
+      if (cp < 0x800) {
+        in[0] = static_cast<char>(0xC0 | (cp >> 6));
+        in[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        inLen = 2;
+      } else {
+        in[0] = static_cast<char>(0xE0 | (cp >> 12));
+        in[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        in[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        inLen = 3;
+      }
+      char* src = in;
+      char* dst = out;
+      size_t srcLeft = inLen, dstLeft = sizeof out;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+      if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<size_t>(-1)) continue;
+      size_t n = sizeof out - dstLeft;
+      if (n == 1) t[cp] = static_cast<unsigned char>(out[0]);
+      else if (n == 2)
+        t[cp] = static_cast<uint16_t>(static_cast<unsigned char>(out[0]) << 8 |
+                                      static_cast<unsigned char>(out[1]));
+    }
+    iconv_close(cd);
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
+void AppendUtf8AsCp932(std::string_view utf8, std::string& out) {
+  const auto& table = Cp932Table();
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  const size_t n = utf8.size();
+  size_t i = 0;
+  while (i < n) {
+    unsigned char b = p[i];
+    if (b < 0x80) {
+      // Copy an ASCII run at once.
+      size_t j = i + 1;
+      while (j < n && p[j] < 0x80) ++j;
+      out.append(utf8.data() + i, j - i);
+      i = j;
+      continue;
+    }
+    size_t len = Utf8CharLen(p + i, n - i);
+    uint32_t cp = 0xFFFFFFFF;
+    if (len == 2) cp = (b & 0x1Fu) << 6 | (p[i + 1] & 0x3Fu);
+    else if (len == 3) {
+      cp = (b & 0x0Fu) << 12 | (p[i + 1] & 0x3Fu) << 6 | (p[i + 2] & 0x3Fu);
+      if (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFFFFFF;
+    }
+    uint16_t v = cp < 0x10000 ? table[cp] : 0;
+    if (v == 0) out.push_back('?');
+    else if (v < 0x100) out.push_back(static_cast<char>(v));
+    else {
+      out.push_back(static_cast<char>(v >> 8));
+      out.push_back(static_cast<char>(v & 0xFF));
+    }
+    i += len;
+  }
+}
+
 std::string Utf8ToCp932(std::string_view utf8) {
-  return ToSjis().Run(utf8, "?", Utf8CharLen);
+  std::string out;
+  out.reserve(utf8.size());
+  AppendUtf8AsCp932(utf8, out);
+  return out;
 }
 
 std::string Cp932ToUtf8(std::string_view sjis) {

@@ -108,3 +108,10 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
 }
 
 }  // namespace tolvane::test
+
+namespace tolvane::test {
+std::string EntryHead(const std::string& entry) {
+  size_t at = entry.find(S(" [処理時間 "));
+  return at == std::string::npos ? entry : entry.substr(0, at);
+}
+}  // namespace tolvane::test

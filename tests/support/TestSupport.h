@@ -84,3 +84,35 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
                      const std::string& input = {});
 
 }  // namespace tolvane::test
+
+#include <memory>
+
+#include "app/SqlRunner.h"
+
+namespace tolvane::test {
+
+// Records what a run hands to its window; answers the row-count question
+// with `answer`.
+class RecordingHost : public ISqlRunHost {
+ public:
+  bool ConfirmRowCount(const std::string& message) override {
+    questions.push_back(message);
+    return answer;
+  }
+  void AppendMonitor(const std::string& entry) override { entries.push_back(entry); }
+  void ShowResult(std::unique_ptr<RecordSet> set, const std::string& dateTime) override {
+    results.push_back(std::move(set));
+    dateTimes.push_back(dateTime);
+  }
+
+  bool answer = true;
+  std::vector<std::string> questions;
+  std::vector<std::string> entries;
+  std::vector<std::unique_ptr<RecordSet>> results;
+  std::vector<std::string> dateTimes;
+};
+
+// The entry without its time and date parts, which vary: "statement\nN件処理しました。".
+std::string EntryHead(const std::string& entry);
+
+}  // namespace tolvane::test
