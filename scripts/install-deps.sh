@@ -16,7 +16,7 @@ PACKAGES=(
   # database servers started by the test script
   postgresql mariadb-server
   # tests, benchmarks, fuzzing
-  libgtest-dev libgmock-dev googletest libbenchmark-dev clang
+  libgtest-dev libgmock-dev googletest libbenchmark-dev clang time
 )
 
 missing=()

@@ -76,10 +76,10 @@ SQLLEN BufferWidth(SQLSMALLINT type, SQLULEN size) {
     case SQL_CHAR: case SQL_VARCHAR: case SQL_LONGVARCHAR:
     case SQL_WCHAR: case SQL_WVARCHAR: case SQL_WLONGVARCHAR:
     case SQL_BINARY: case SQL_VARBINARY: case SQL_LONGVARBINARY:
-      if (size > 0 && size < 64) return static_cast<SQLLEN>(size * 4 + 1 < 16 ? 16 : size * 4 + 1);
-      return 256;
+      if (size > 0 && size < 32) return static_cast<SQLLEN>(size * 4 + 1 < 16 ? 16 : size * 4 + 1);
+      return 128;
     default:
-      return 64;
+      return 48;  // numbers, dates and times as text
   }
 }
 

@@ -1,28 +1,45 @@
 #include "data/RecordSet.h"
 
+#include <cstdlib>
+#include <new>
+
 #include "platform/Encoding.h"
 
 namespace tolvane {
 
+RecordSet::Arena& RecordSet::Arena::operator=(Arena&& o) noexcept {
+  if (this != &o) {
+    std::free(data_);
+    data_ = o.data_;
+    size_ = o.size_;
+    cap_ = o.cap_;
+    o.data_ = nullptr;
+    o.size_ = o.cap_ = 0;
+  }
+  return *this;
+}
+
+RecordSet::Arena::~Arena() { std::free(data_); }
+
+void RecordSet::Arena::Grow(size_t n) {
+  size_t cap = cap_ ? cap_ : 4096;
+  while (cap - size_ < n) cap *= 2;
+  char* p = static_cast<char*>(std::realloc(data_, cap));
+  if (!p) throw std::bad_alloc();
+  data_ = p;
+  cap_ = cap;
+}
+
 void RecordSet::Column::Append(std::string_view value, bool null) {
-  size_t row = ends_.size();
-  if ((row & 63) == 0) nulls_.push_back(0);
-  if (null) nulls_.back() |= uint64_t{1} << (row & 63);
-  text_.append(value);
-  ends_.push_back(text_.size());
+  text_.Append(value);
+  NextRow(null);
 }
 
 void RecordSet::Column::AppendUtf8(std::string_view utf8) {
-  size_t row = ends_.size();
-  if ((row & 63) == 0) nulls_.push_back(0);
-  AppendUtf8AsCp932(utf8, text_);
-  ends_.push_back(text_.size());
-}
-
-void RecordSet::Column::Clear() {
-  std::string().swap(text_);
-  std::vector<uint64_t>().swap(ends_);
-  std::vector<uint64_t>().swap(nulls_);
+  // CP932 is never longer than the UTF-8 it comes from.
+  char* out = text_.Reserve(utf8.size());
+  text_.Commit(Utf8ToCp932Into(utf8, out));
+  NextRow(false);
 }
 
 void RecordSet::Reset(std::vector<std::string> fieldNames) {

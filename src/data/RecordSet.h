@@ -3,6 +3,7 @@
 // kept compactly (one byte arena per column with offsets and a null bitmap,
 // no heap string per cell). Values are CP932 text.
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,41 @@ class RecordSet {
   size_t TextBytes() const;
 
  private:
+  // The bytes of one column's values, end to end. Grown with realloc, which
+  // moves large blocks by remapping pages instead of copying them.
+  class Arena {
+   public:
+    Arena() = default;
+    Arena(Arena&& o) noexcept : data_(o.data_), size_(o.size_), cap_(o.cap_) {
+      o.data_ = nullptr;
+      o.size_ = o.cap_ = 0;
+    }
+    Arena& operator=(Arena&& o) noexcept;
+    Arena(const Arena&) = delete;
+    Arena& operator=(const Arena&) = delete;
+    ~Arena();
+    // Room for n more bytes; returns where they go.
+    char* Reserve(size_t n) {
+      if (cap_ - size_ < n) Grow(n);
+      return data_ + size_;
+    }
+    void Commit(size_t n) { size_ += n; }
+    void Append(std::string_view v) {
+      if (v.empty()) return;
+      std::memcpy(Reserve(v.size()), v.data(), v.size());
+      size_ += v.size();
+    }
+    const char* data() const { return data_; }
+    size_t size() const { return size_; }
+    size_t capacity() const { return cap_; }
+
+   private:
+    void Grow(size_t n);
+    char* data_ = nullptr;
+    size_t size_ = 0;
+    size_t cap_ = 0;
+  };
+
   class Column {
    public:
     void Append(std::string_view value, bool null);
@@ -58,7 +94,6 @@ class RecordSet {
       uint64_t b = row ? ends_[row - 1] : 0;
       return std::string_view(text_.data() + b, ends_[row] - b);
     }
-    void Clear();
     size_t Overhead() const {
       return ends_.capacity() * sizeof(uint64_t) + nulls_.capacity() * sizeof(uint64_t) +
              (text_.capacity() - text_.size());
@@ -66,7 +101,13 @@ class RecordSet {
     size_t Text() const { return text_.size(); }
 
    private:
-    std::string text_;
+    void NextRow(bool null) {
+      size_t row = ends_.size();
+      if ((row & 63) == 0) nulls_.push_back(0);
+      if (null) nulls_.back() |= uint64_t{1} << (row & 63);
+      ends_.push_back(text_.size());
+    }
+    Arena text_;
     std::vector<uint64_t> ends_;   // end offset of each row's value
     std::vector<uint64_t> nulls_;  // one bit per row
   };

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 #include <stdexcept>
 
@@ -133,37 +134,55 @@ const std::vector<uint16_t>& Cp932Table() {
 
 }  // namespace
 
-void AppendUtf8AsCp932(std::string_view utf8, std::string& out) {
+size_t Utf8ToCp932Into(std::string_view utf8, char* out) {
   const auto& table = Cp932Table();
   const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8.data());
   const size_t n = utf8.size();
+  char* o = out;
   size_t i = 0;
   while (i < n) {
+    // Copy ASCII eight bytes at a time while it lasts.
+    while (i + 8 <= n) {
+      uint64_t w;
+      std::memcpy(&w, p + i, 8);
+      if (w & 0x8080808080808080ull) break;
+      std::memcpy(o, p + i, 8);
+      o += 8;
+      i += 8;
+    }
+    if (i >= n) break;
     unsigned char b = p[i];
     if (b < 0x80) {
-      // Copy an ASCII run at once.
-      size_t j = i + 1;
-      while (j < n && p[j] < 0x80) ++j;
-      out.append(utf8.data() + i, j - i);
-      i = j;
+      *o++ = static_cast<char>(b);
+      ++i;
       continue;
     }
     size_t len = Utf8CharLen(p + i, n - i);
     uint32_t cp = 0xFFFFFFFF;
-    if (len == 2) cp = (b & 0x1Fu) << 6 | (p[i + 1] & 0x3Fu);
-    else if (len == 3) {
+    if (len == 2) {
+      cp = (b & 0x1Fu) << 6 | (p[i + 1] & 0x3Fu);
+    } else if (len == 3) {
       cp = (b & 0x0Fu) << 12 | (p[i + 1] & 0x3Fu) << 6 | (p[i + 2] & 0x3Fu);
       if (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFFFFFF;
     }
     uint16_t v = cp < 0x10000 ? table[cp] : 0;
-    if (v == 0) out.push_back('?');
-    else if (v < 0x100) out.push_back(static_cast<char>(v));
-    else {
-      out.push_back(static_cast<char>(v >> 8));
-      out.push_back(static_cast<char>(v & 0xFF));
+    if (v == 0) {
+      *o++ = '?';
+    } else if (v < 0x100) {
+      *o++ = static_cast<char>(v);
+    } else {
+      *o++ = static_cast<char>(v >> 8);
+      *o++ = static_cast<char>(v & 0xFF);
     }
     i += len;
   }
+  return static_cast<size_t>(o - out);
+}
+
+void AppendUtf8AsCp932(std::string_view utf8, std::string& out) {
+  const size_t base = out.size();
+  out.resize(base + utf8.size());
+  out.resize(base + Utf8ToCp932Into(utf8, out.data() + base));
 }
 
 std::string Utf8ToCp932(std::string_view utf8) {

@@ -14,6 +14,9 @@ std::string Utf8ToCp932(std::string_view utf8);
 // Appends the CP932 form of a UTF-8 text to `out`, as Utf8ToCp932 does, by
 // table lookup: the fast path for values coming back from a database.
 void AppendUtf8AsCp932(std::string_view utf8, std::string& out);
+// The same into `out`, which has room for utf8.size() bytes (CP932 is never
+// longer than the UTF-8 it comes from); returns the bytes written.
+size_t Utf8ToCp932Into(std::string_view utf8, char* out);
 
 // CP932 to UTF-8. A byte sequence that is not valid CP932 becomes U+FFFD.
 std::string Cp932ToUtf8(std::string_view sjis);
