@@ -1,46 +1,6 @@
 #include "data/RecordSet.h"
 
-#include <cstdlib>
-#include <new>
-
-#include "platform/Encoding.h"
-
 namespace tolvane {
-
-RecordSet::Arena& RecordSet::Arena::operator=(Arena&& o) noexcept {
-  if (this != &o) {
-    std::free(data_);
-    data_ = o.data_;
-    size_ = o.size_;
-    cap_ = o.cap_;
-    o.data_ = nullptr;
-    o.size_ = o.cap_ = 0;
-  }
-  return *this;
-}
-
-RecordSet::Arena::~Arena() { std::free(data_); }
-
-void RecordSet::Arena::Grow(size_t n) {
-  size_t cap = cap_ ? cap_ : 4096;
-  while (cap - size_ < n) cap *= 2;
-  char* p = static_cast<char*>(std::realloc(data_, cap));
-  if (!p) throw std::bad_alloc();
-  data_ = p;
-  cap_ = cap;
-}
-
-void RecordSet::Column::Append(std::string_view value, bool null) {
-  text_.Append(value);
-  NextRow(null);
-}
-
-void RecordSet::Column::AppendUtf8(std::string_view utf8) {
-  // CP932 is never longer than the UTF-8 it comes from.
-  char* out = text_.Reserve(utf8.size());
-  text_.Commit(Utf8ToCp932Into(utf8, out));
-  NextRow(false);
-}
 
 void RecordSet::Reset(std::vector<std::string> fieldNames) {
   names_ = std::move(fieldNames);
@@ -51,20 +11,24 @@ void RecordSet::Reset(std::vector<std::string> fieldNames) {
   active_ = false;
 }
 
-void RecordSet::Close() {
-  Reset({});
+void RecordSet::Close() { Reset({}); }
+
+std::vector<TextColumn> RecordSet::TakeColumns() {
+  std::vector<TextColumn> out = std::move(columns_);
+  columns_.clear();
+  return out;
 }
 
 size_t RecordSet::OverheadBytes() const {
-  size_t total = sizeof(*this) + columns_.capacity() * sizeof(Column);
+  size_t total = sizeof(*this) + columns_.capacity() * sizeof(TextColumn);
   for (const auto& n : names_) total += n.capacity();
-  for (const auto& c : columns_) total += c.Overhead();
+  for (const auto& c : columns_) total += c.OverheadBytes();
   return total;
 }
 
 size_t RecordSet::TextBytes() const {
   size_t total = 0;
-  for (const auto& c : columns_) total += c.Text();
+  for (const auto& c : columns_) total += c.TextBytes();
   return total;
 }
 

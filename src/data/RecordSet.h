@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/TextColumn.h"
+
 namespace tolvane {
 
 class RecordSet {
@@ -16,8 +18,8 @@ class RecordSet {
   void Reset(std::vector<std::string> fieldNames);
   // Appends one value to column `col` of the row being built; every column
   // gets exactly one value per row, in order.
-  void AppendValue(size_t col, std::string_view value) { columns_[col].Append(value, false); }
-  void AppendNull(size_t col) { columns_[col].Append({}, true); }
+  void AppendValue(size_t col, std::string_view value) { columns_[col].Append(value); }
+  void AppendNull(size_t col) { columns_[col].AppendNull(); }
   // Appends a UTF-8 value converted to CP932 straight into the column.
   void AppendUtf8Value(size_t col, std::string_view utf8) { columns_[col].AppendUtf8(utf8); }
   void EndRow() { ++rows_; }
@@ -45,75 +47,17 @@ class RecordSet {
     return std::string(Value(cursor_, static_cast<size_t>(field)));
   }
 
+  // Hands the columns over (the set is left empty): for a window that takes
+  // the values without copying them.
+  std::vector<TextColumn> TakeColumns();
+
   // Bytes held beyond the text itself (offsets, bitmaps, names).
   size_t OverheadBytes() const;
   size_t TextBytes() const;
 
  private:
-  // The bytes of one column's values, end to end. Grown with realloc, which
-  // moves large blocks by remapping pages instead of copying them.
-  class Arena {
-   public:
-    Arena() = default;
-    Arena(Arena&& o) noexcept : data_(o.data_), size_(o.size_), cap_(o.cap_) {
-      o.data_ = nullptr;
-      o.size_ = o.cap_ = 0;
-    }
-    Arena& operator=(Arena&& o) noexcept;
-    Arena(const Arena&) = delete;
-    Arena& operator=(const Arena&) = delete;
-    ~Arena();
-    // Room for n more bytes; returns where they go.
-    char* Reserve(size_t n) {
-      if (cap_ - size_ < n) Grow(n);
-      return data_ + size_;
-    }
-    void Commit(size_t n) { size_ += n; }
-    void Append(std::string_view v) {
-      if (v.empty()) return;
-      std::memcpy(Reserve(v.size()), v.data(), v.size());
-      size_ += v.size();
-    }
-    const char* data() const { return data_; }
-    size_t size() const { return size_; }
-    size_t capacity() const { return cap_; }
-
-   private:
-    void Grow(size_t n);
-    char* data_ = nullptr;
-    size_t size_ = 0;
-    size_t cap_ = 0;
-  };
-
-  class Column {
-   public:
-    void Append(std::string_view value, bool null);
-    void AppendUtf8(std::string_view utf8);
-    bool IsNull(size_t row) const { return (nulls_[row >> 6] >> (row & 63)) & 1u; }
-    std::string_view Get(size_t row) const {
-      uint64_t b = row ? ends_[row - 1] : 0;
-      return std::string_view(text_.data() + b, ends_[row] - b);
-    }
-    size_t Overhead() const {
-      return ends_.capacity() * sizeof(uint64_t) + nulls_.capacity() * sizeof(uint64_t) +
-             (text_.capacity() - text_.size());
-    }
-    size_t Text() const { return text_.size(); }
-
-   private:
-    void NextRow(bool null) {
-      size_t row = ends_.size();
-      if ((row & 63) == 0) nulls_.push_back(0);
-      if (null) nulls_.back() |= uint64_t{1} << (row & 63);
-      ends_.push_back(text_.size());
-    }
-    Arena text_;
-    std::vector<uint64_t> ends_;   // end offset of each row's value
-    std::vector<uint64_t> nulls_;  // one bit per row
-  };
-
   std::vector<std::string> names_;
-  std::vector<Column> columns_;
+  std::vector<TextColumn> columns_;
   size_t rows_ = 0;
   size_t cursor_ = 0;
   bool active_ = false;
