@@ -7,7 +7,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${TOLVANE_BUILD_DIR:-$here/build}"
-cli="$build/src/tolvane-cli"
+cli="$build/bin/tolvane-cli"
 work="${TOLVANE_BENCH_DIR:-$(mktemp -d)}"
 runs="${RUNS:-3}"
 db="$work/bench.db"

@@ -25,6 +25,6 @@ mbps "iconv -f SHIFT_JIS -t EUC-JP" "$TOLVANE_BENCH_DIR/tolvane-bench-sjis.txt" 
 mbps "iconv -f EUC-JP -t SHIFT_JIS" "$TOLVANE_BENCH_DIR/tolvane-bench-euc.txt" iconv -f EUC-JP -t SHIFT_JIS
 echo
 echo "tolvane-cli on the same files (whole process, reading included):"
-mbps "tolvane-cli split" "$TOLVANE_BENCH_DIR/tolvane-bench-script.sql" "$build/src/tolvane-cli" split
-mbps "tolvane-cli convert --to euc" "$TOLVANE_BENCH_DIR/tolvane-bench-sjis.txt" "$build/src/tolvane-cli" convert --to euc
-mbps "tolvane-cli convert --to sjis" "$TOLVANE_BENCH_DIR/tolvane-bench-euc.txt" "$build/src/tolvane-cli" convert --to sjis
+mbps "tolvane-cli split" "$TOLVANE_BENCH_DIR/tolvane-bench-script.sql" "$build/bin/tolvane-cli" split
+mbps "tolvane-cli convert --to euc" "$TOLVANE_BENCH_DIR/tolvane-bench-sjis.txt" "$build/bin/tolvane-cli" convert --to euc
+mbps "tolvane-cli convert --to sjis" "$TOLVANE_BENCH_DIR/tolvane-bench-euc.txt" "$build/bin/tolvane-cli" convert --to sjis

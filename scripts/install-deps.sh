@@ -8,7 +8,7 @@ PACKAGES=(
   # build
   cmake g++ make pkg-config
   # GUI
-  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic xvfb xauth
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic tango-icon-theme xvfb xauth
   # data access: driver manager and the drivers
   unixodbc unixodbc-dev libsqliteodbc odbc-postgresql odbc-mariadb tdsodbc odbc-mdbtools
   # embedded SQLite for file sources, and the sqlite3 shell used as a benchmark peer

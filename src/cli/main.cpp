@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/SampleDatabase.h"
 #include "cli/RunCommand.h"
+#include "settings/Fpath.h"
 #include "platform/Encoding.h"
 #include "platform/Exceptions.h"
 #include "sqltext/cSQL.h"
@@ -31,6 +33,8 @@ constexpr const char* kUsage =
     "                                  run SQL like F5 on a saved session or a\n"
     "                                  descriptor (provider,source,user,password,ext);\n"
     "                                  prints results and monitor entries\n"
+    "  init-sample                     on a first run (no tolvane.ini yet), make the\n"
+    "                                  SQLite sample database and its saved session\n"
     "\n"
     "FILE defaults to standard input. Settings are read from tolvane.ini in\n"
     "$TOLVANE_HOME, or beside the executable.\n";
@@ -136,6 +140,13 @@ int main(int argc, char** argv) {
   std::string cmd = argv[1];
   if (cmd == "-h" || cmd == "--help" || cmd == "help") {
     std::cout << kUsage;
+    return 0;
+  }
+  if (cmd == "init-sample") {
+    if (argc > 2) return Usage("init-sample takes no arguments");
+    bool created = false;
+    if (!CreateSampleIfFirstRun(&created)) return 1;
+    if (created) std::cerr << "tolvane-cli: sample database made in " << GetExeDir() << "\n";
     return 0;
   }
   if (cmd == "run") {

@@ -1,0 +1,562 @@
+#include "app/Ufrmeditor.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include "app/AboutDialog.h"
+#include "app/Icons.h"
+#include "app/MessageBoxes.h"
+#include "app/QtPlatform.h"
+#include "app/QtText.h"
+#include "result/Ufrmresult.h"
+#include "settings/Fbrenmoini.h"
+#include "sqltext/cSQL.h"
+#include "sqltext/cSQLStr.h"
+#include "sqltext/cText.h"
+
+namespace tolvane {
+
+TfrmEditor* frmEditor = nullptr;
+
+namespace {
+
+struct ActionDef {
+  const char* name;
+  const char* caption;
+  const char* hint;
+  const char* shortcut;
+  const char* category;
+  const char* icon;
+  const char* glyph;
+};
+
+// Every command of the window: caption, hint, shortcut and category.
+const ActionDef kActions[] = {
+    {"acFileNew", "新規作成(&N)", "新規作成", "", "ﾌｧｲﾙ(&F)", "document-new", "N"},
+    {"acFileOpen", "開く(&O)", "開く", "", "ﾌｧｲﾙ(&F)", "document-open", "O"},
+    {"acFileSave", "上書き保存(&S)", "上書き保存", "", "ﾌｧｲﾙ(&F)", "document-save", "S"},
+    {"acFileSaveAs", "名前を付けて保存(&A)", "名前を付けて保存", "", "ﾌｧｲﾙ(&F)", "document-save-as", "A"},
+    {"acFileQuit", "終了(&X)", "終了", "", "ﾌｧｲﾙ(&F)", "system-log-out", "X"},
+    {"acConnectConnect", "接続(&C)...", "接続", "", "接続(&C)", "network-transmit-receive", "接"},
+    {"acConnectDisConnect", "切断(&D)", "切断", "", "接続(&C)", "network-offline", "切"},
+    {"acConnectSetting", "接続設定(&S)...", "接続設定", "", "接続(&C)", "document-properties", "設"},
+    {"acEditCut", "切り取り(&T)", "切り取り", "Ctrl+X", "編集(&E)", "edit-cut", "T"},
+    {"acEditCopy", "コピー(&C)", "コピー", "Ctrl+C", "編集(&E)", "edit-copy", "C"},
+    {"acEditPaste", "貼り付け(&P)", "貼り付け", "Ctrl+V", "編集(&E)", "edit-paste", "P"},
+    {"acEditUndo", "元に戻す(&U)", "元に戻す", "Ctrl+Z", "編集(&E)", "edit-undo", "U"},
+    {"acEditDelete", "削除(&D)", "削除", "Ctrl+D", "編集(&E)", "edit-delete", "D"},
+    {"acEditSelectAll", "すべてを選択(&A)", "全て選択", "Ctrl+A", "編集(&E)", "edit-select-all", "A"},
+    {"acMonitorCopy", "コピー(&C)", "コピー", "Ctrl+C", "履歴編集(&R)", "edit-copy", "C"},
+    {"acMonitorClear", "クリア(&E)", "クリア", "Ctrl+E", "履歴編集(&R)", "edit-clear", "E"},
+    {"acMonitorSelectAll", "すべてを選択(&A)", "", "Ctrl+A", "履歴編集(&R)", "edit-select-all", "A"},
+    {"acFindFind", "検索(&F)", "検索", "Ctrl+F", "検索(&S)", "edit-find", "F"},
+    {"acFindPrevFind", "上候補(&P)", "上候補", "Shift+F3", "検索(&S)", "go-up", "↑"},
+    {"acFindNextFind", "下候補(&N)", "下検索", "F3", "検索(&S)", "go-down", "↓"},
+    {"acFindReplace", "置換(&R)", "置換", "Ctrl+R", "検索(&S)", "edit-find-replace", "R"},
+    {"acFindResultSearch", "結果画面検索", "結果画面検索", "F4", "検索(&S)", "system-search", "結"},
+    {"acSqlExecute", "SQL実行(&S)", "SQL実行", "F5", "SQL(&Q)", "media-playback-start", "▶"},
+    {"asSqlPrev", "前のSQL(&P)", "前のSQL", "Ctrl+P", "SQL(&Q)", "go-previous", "←"},
+    {"acSqlNext", "次のSQL(&N)", "次のSQL", "Ctrl+N", "SQL(&Q)", "go-next", "→"},
+    {"acSqlStr", "SQL整形(&Q)", "SQL文整形", "Ctrl+Q", "SQL(&Q)", "format-indent-more", "整"},
+    {"actDispTable", "テーブル一覧(&T)", "ﾃｰﾌﾞﾙ一覧", "Ctrl+T", "表示(&D)", "x-office-spreadsheet", "表"},
+    {"acDispResultDelete", "全ての結果画面を閉じる(&L)", "全ての結果画面を閉じる", "Ctrl+L", "表示(&D)",
+     "process-stop", "L"},
+    {"acOptionOption", "環境設定(&O)", "環境設定", "Ctrl+O", "環境設定(&O)", "preferences-system", "O"},
+    {"acHelpAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "ﾊﾞｰｼﾞｮﾝ情報", "", "ﾍﾙﾌﾟ(&H)", "dialog-information", "i"},
+    {"acHelpContents", "ﾍﾙﾌﾟ(&H)", "", "F1", "ﾍﾙﾌﾟ(&H)", "help-browser", "?"},
+};
+
+}  // namespace
+
+TfrmEditor::TfrmEditor(const QString& argument) : QMainWindow(nullptr) {
+  frmEditor = this;
+  setObjectName(QStringLiteral("frmEditor"));
+  setMinimumHeight(120);
+  QFont designFont(Q("ＭＳ Ｐゴシック"));
+  designFont.setPointSize(9);
+  setFont(designFont);
+  BuildActions();
+  BuildLayout();
+  BuildMenusAndBars();
+  // Wide enough that the tool bar shows every button and the session selector.
+  resize(900, 686);
+
+  // Sessions first (reconnecting those marked for it), then the history.
+  Sessions_ = std::make_unique<cBrenmoSessions>();
+  History_ = std::make_unique<cAdoSqlHistorys>();
+  Help_ = std::make_unique<cHtmlHelp>();
+  if (!History_->LoadFromFile(HistoryFileName()))
+    MsgWarning(J("SQL実行履歴の取得に失敗しました。"));
+  NewFile();
+  setAcceptDrops(true);
+
+  // A file named on the command line is loaded as the open command does.
+  if (!Trim(FromQ(argument)).empty()) LoadFile(FromQ(argument));
+}
+
+TfrmEditor::~TfrmEditor() {
+  FormClose();
+  for (auto& w : results_)
+    if (w) delete w.data();
+  if (frmEditor == this) frmEditor = nullptr;
+}
+
+QAction* TfrmEditor::Action(const char* name) const {
+  auto it = actions_.find(name);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void TfrmEditor::BuildActions() {
+  for (const auto& d : kActions) {
+    auto* a = new QAction(ActionIcon(d.icon, Q(d.glyph)), Q(d.caption), this);
+    a->setObjectName(QString::fromLatin1(d.name));
+    a->setToolTip(*d.hint ? Q(d.hint) : Q(d.caption).remove(QStringLiteral("&")));
+    a->setStatusTip(Q(d.hint));
+    a->setProperty("category", Q(d.category));
+    if (*d.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(d.shortcut)));
+    actions_[d.name] = a;
+  }
+  // Keys that the monitor's commands share with the editor's act where the
+  // focus is.
+  for (const char* n : {"acEditCut", "acEditCopy", "acEditPaste", "acEditUndo", "acEditDelete",
+                        "acEditSelectAll", "acMonitorCopy", "acMonitorSelectAll"})
+    actions_[n]->setShortcutContext(Qt::WidgetShortcut);
+  actions_["acEditCut"]->setEnabled(false);
+  actions_["acEditCopy"]->setEnabled(false);
+  actions_["acEditUndo"]->setEnabled(false);
+  actions_["acEditDelete"]->setEnabled(false);
+
+  auto on = [this](const char* name, auto fn) {
+    connect(actions_[name], &QAction::triggered, this, fn);
+  };
+  on("acFileQuit", [this] { close(); });
+  on("acFileNew", [this] { NewFile(); });
+  on("acConnectConnect", [this] { acConnectConnectExecute(); });
+  on("acConnectDisConnect", [this] { acConnectDisConnectExecute(); });
+  on("acSqlExecute", [this] { ExecuteSql(); });
+  on("asSqlPrev", [this] { asSqlPrevExecute(); });
+  on("acSqlNext", [this] { acSqlNextExecute(); });
+  on("acSqlStr", [this] { acSqlStrExecute(); });
+  on("acDispResultDelete", [this] { acDispResultDeleteExecute(); });
+  on("acHelpAbout", [this] { acHelpAboutExecute(); });
+  on("acHelpContents", [this] { acHelpContentsExecute(); });
+  for (const char* n : {"acFileOpen", "acFileSave", "acFileSaveAs", "acConnectSetting", "acFindFind",
+                        "acFindPrevFind", "acFindNextFind", "acFindReplace", "acFindResultSearch",
+                        "actDispTable", "acOptionOption"})
+    on(n, [this] { NotYet(); });
+}
+
+void TfrmEditor::BuildLayout() {
+  redEditor_ = new QPlainTextEdit(this);
+  redEditor_->setObjectName(QStringLiteral("redEditor"));
+  redEditor_->setTabChangesFocus(false);
+  redEditor_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  redMoniter_ = new QPlainTextEdit(this);
+  redMoniter_->setObjectName(QStringLiteral("redMoniter"));
+  redMoniter_->setReadOnly(true);
+  redMoniter_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QPalette pal = redMoniter_->palette();
+  pal.setColor(QPalette::Base, QColor(255, 251, 240));
+  redMoniter_->setPalette(pal);
+
+  sptEditor_ = new QSplitter(Qt::Vertical, this);
+  sptEditor_->setObjectName(QStringLiteral("sptEditor"));
+  sptEditor_->setHandleWidth(3);
+  sptEditor_->setChildrenCollapsible(false);
+  sptEditor_->addWidget(redEditor_);
+  sptEditor_->addWidget(redMoniter_);
+  setCentralWidget(sptEditor_);
+  connect(sptEditor_, &QSplitter::splitterMoved, this, [this] {
+    EditorHeight_ = redEditor_->height();
+    MonitorHeight_ = redMoniter_->height();
+  });
+
+  auto* status = new QStatusBar(this);
+  status->setObjectName(QStringLiteral("stsEditor"));
+  status->setFixedHeight(20);
+  const char* design[3] = {"FilePath", "CharSetName", "Connected"};
+  const int widths[3] = {600, 100, 50};
+  for (int i = 0; i < 3; ++i) {
+    panels_[i] = new QLabel(QString::fromLatin1(design[i]), status);
+    panels_[i]->setObjectName(QStringLiteral("panel%1").arg(i));
+    panels_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (i == 0) {
+      // Panel 0 takes what the other two leave.
+      status->addWidget(panels_[i], 1);
+    } else {
+      panels_[i]->setFixedWidth(widths[i]);
+      status->addPermanentWidget(panels_[i]);
+    }
+  }
+  setStatusBar(status);
+
+  // The editor's text, selection and undo state drive the standard edit
+  // commands, as the platform's edit actions do.
+  connect(redEditor_, &QPlainTextEdit::copyAvailable, this, [this](bool yes) {
+    actions_["acEditCut"]->setEnabled(yes);
+    actions_["acEditCopy"]->setEnabled(yes);
+    actions_["acEditDelete"]->setEnabled(yes);
+  });
+  connect(redEditor_, &QPlainTextEdit::undoAvailable, actions_["acEditUndo"], &QAction::setEnabled);
+  connect(actions_["acEditCut"], &QAction::triggered, redEditor_, &QPlainTextEdit::cut);
+  // Copy always takes the editor's selection.
+  connect(actions_["acEditCopy"], &QAction::triggered, redEditor_, &QPlainTextEdit::copy);
+  connect(actions_["acEditPaste"], &QAction::triggered, redEditor_, &QPlainTextEdit::paste);
+  connect(actions_["acEditUndo"], &QAction::triggered, redEditor_, &QPlainTextEdit::undo);
+  connect(actions_["acEditDelete"], &QAction::triggered, redEditor_,
+          [this] { redEditor_->textCursor().removeSelectedText(); });
+  connect(actions_["acEditSelectAll"], &QAction::triggered, redEditor_, &QPlainTextEdit::selectAll);
+  connect(actions_["acMonitorCopy"], &QAction::triggered, redMoniter_, &QPlainTextEdit::copy);
+  connect(actions_["acMonitorClear"], &QAction::triggered, redMoniter_, &QPlainTextEdit::clear);
+  connect(actions_["acMonitorSelectAll"], &QAction::triggered, redMoniter_, &QPlainTextEdit::selectAll);
+  for (const char* n : {"acEditCut", "acEditCopy", "acEditPaste", "acEditUndo", "acEditDelete",
+                        "acEditSelectAll"})
+    redEditor_->addAction(actions_[n]);
+  for (const char* n : {"acMonitorCopy", "acMonitorSelectAll"}) redMoniter_->addAction(actions_[n]);
+  addAction(actions_["acMonitorClear"]);
+
+  redEditor_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(redEditor_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+    QMenu m(this);
+    m.setObjectName(QStringLiteral("pupEditor"));
+    m.addAction(actions_["acEditCut"]);
+    m.addAction(actions_["acEditCopy"]);
+    m.addAction(actions_["acEditPaste"]);
+    m.addSeparator();
+    m.addAction(actions_["acEditUndo"]);
+    m.addSeparator();
+    m.addAction(actions_["acEditDelete"]);
+    m.addAction(actions_["acEditSelectAll"]);
+    m.exec(redEditor_->mapToGlobal(p));
+  });
+  redMoniter_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(redMoniter_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+    QMenu m(this);
+    m.setObjectName(QStringLiteral("pupMonitor"));
+    m.addAction(actions_["acMonitorCopy"]);
+    m.addAction(actions_["acMonitorClear"]);
+    m.addAction(actions_["acMonitorSelectAll"]);
+    m.exec(redMoniter_->mapToGlobal(p));
+  });
+}
+
+void TfrmEditor::BuildMenusAndBars() {
+  auto item = [this](QMenu* m, const char* name, const char* shown = nullptr) {
+    QAction* a = actions_[name];
+    if (!shown) {
+      m->addAction(a);
+      return;
+    }
+    // A menu item whose text differs from its action's caption.
+    auto* proxy = m->addAction(a->icon(), Q(shown));
+    proxy->setShortcut(a->shortcut());
+    proxy->setEnabled(a->isEnabled());
+    connect(proxy, &QAction::triggered, a, &QAction::trigger);
+    connect(a, &QAction::changed, proxy, [a, proxy] { proxy->setEnabled(a->isEnabled()); });
+    proxy->setShortcutContext(Qt::WidgetShortcut);
+  };
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("mnuEditor"));
+  QMenu* m = bar->addMenu(Q("ﾌｧｲﾙ(&F)"));
+  item(m, "acFileNew");
+  item(m, "acFileOpen", "開く(&O)...");
+  item(m, "acFileSave");
+  item(m, "acFileSaveAs", "名前を付けて保存(&A)...");
+  m->addSeparator();
+  item(m, "acFileQuit");
+  m = bar->addMenu(Q("接続(&C)"));
+  item(m, "acConnectConnect", "接続(&C)");
+  item(m, "acConnectDisConnect");
+  m->addSeparator();
+  item(m, "acConnectSetting");
+  m = bar->addMenu(Q("編集(&E)"));
+  for (const char* n : {"acEditCut", "acEditCopy", "acEditPaste"}) item(m, n);
+  m->addSeparator();
+  item(m, "acEditUndo");
+  m->addSeparator();
+  item(m, "acEditDelete");
+  item(m, "acEditSelectAll");
+  m = bar->addMenu(Q("表示(&D)"));
+  item(m, "actDispTable", "テーブル一覧(&T)...");
+  m->addSeparator();
+  item(m, "acDispResultDelete");
+  m = bar->addMenu(Q("検索(&S)"));
+  item(m, "acFindFind", "検索(&F)...");
+  item(m, "acFindPrevFind");
+  item(m, "acFindNextFind");
+  m->addSeparator();
+  item(m, "acFindReplace", "置換(&R)...");
+  m->addSeparator();
+  item(m, "acFindResultSearch");
+  m = bar->addMenu(Q("SQL(&Q)"));
+  item(m, "acSqlExecute");
+  item(m, "asSqlPrev");
+  item(m, "acSqlNext");
+  m->addSeparator();
+  item(m, "acSqlStr");
+  m = bar->addMenu(Q("環境設定(&O)"));
+  item(m, "acOptionOption", "環境設定(&O)...");
+  m = bar->addMenu(Q("ﾍﾙﾌﾟ(&H)"));
+  item(m, "acHelpAbout");
+  item(m, "acHelpContents");
+
+  tbrEditor_ = addToolBar(QStringLiteral("tbrEditor"));
+  tbrEditor_->setObjectName(QStringLiteral("tbrEditor"));
+  tbrEditor_->setMovable(false);
+  tbrEditor_->setFixedHeight(30);
+  tbrEditor_->setIconSize(QSize(16, 16));
+  const char* buttons[] = {"/", "acFileQuit", "acFileNew", "acFileOpen", "acFileSave", "acFileSaveAs", "/",
+                           "acConnectConnect", "acConnectDisConnect", "acConnectSetting", "/",
+                           "acEditCut", "acEditCopy", "acEditPaste", "acEditUndo", "acEditDelete", "/",
+                           "acFindFind", "acFindPrevFind", "acFindNextFind", "acFindReplace", "/",
+                           "acFindResultSearch", "/", "acSqlExecute", "asSqlPrev", "acSqlNext", "/",
+                           "acSqlStr", "/", "actDispTable", "acDispResultDelete", "/"};
+  for (const char* b : buttons) {
+    if (b[0] == '/') tbrEditor_->addSeparator();
+    else tbrEditor_->addAction(actions_[b]);
+  }
+  cboSessions_ = new QComboBox(tbrEditor_);
+  cboSessions_->setObjectName(QStringLiteral("cboSessions"));
+  cboSessions_->setEditable(false);
+  cboSessions_->setFixedWidth(164);
+  cboSessions_->setFocusPolicy(Qt::ClickFocus);
+  tbrEditor_->addWidget(cboSessions_);
+  connect(cboSessions_, &QComboBox::activated, this, [this] { cboSessionsChange(); });
+}
+
+void TfrmEditor::NotYet() { MsgInfo(J("この機能はまだ使えません。")); }
+
+// --- window operations ---
+
+void TfrmEditor::NewFile() {
+  FilePath_ = "Untitled";
+  CharCode_ = kCodeSjis;
+  RefreshTitle();
+  RefreshSessionList();
+  redEditor_->clear();
+  redMoniter_->clear();
+  RefreshStatusBar();
+  RefreshActions();
+}
+
+void TfrmEditor::RefreshTitle() {
+  std::string title = "tolvane";
+  cAdoSession* active = Sessions_->GetActive();
+  if (Sessions_->GetCount() > 0) {
+    title += " [" + (active ? active->GetName() : std::string()) + "] " + "-" + " [" +
+             (active ? active->GetDataSource() : std::string()) + "] ";
+  }
+  title += "(" + (Sessions_->IsActiveConnected() ? J("接続中") : J("未接続")) + ")";
+  setWindowTitle(ToQ(title));
+}
+
+void TfrmEditor::RefreshSessionList() {
+  cboSessions_->clear();
+  std::vector<std::string> items;
+  Sessions_->ListSessions(items);
+  for (const auto& i : items) cboSessions_->addItem(ToQ(i));
+  cboSessions_->setCurrentIndex(FindActiveSessionItem());
+}
+
+int TfrmEditor::FindActiveSessionItem() const {
+  const int active = Sessions_->GetActiveNo();
+  for (int i = 0; i < cboSessions_->count(); ++i) {
+    std::string text = FromQ(cboSessions_->itemText(i));
+    int no = 0;
+    if (ParseDecimal(text.substr(0, text.find(':')), no) && no == active) return i;
+  }
+  return -1;
+}
+
+void TfrmEditor::ShowFilePath(const std::string& path) { panels_[0]->setText(ToQ(path)); }
+
+void TfrmEditor::ShowCharCode(int code) {
+  panels_[1]->setText(code == kCodeSjis ? QStringLiteral("SHIFT-JIS") : QStringLiteral("EUC"));
+}
+
+void TfrmEditor::ShowConnectionState(bool connected) {
+  panels_[2]->setText(connected ? Q("接続中") : Q("未接続"));
+}
+
+void TfrmEditor::RefreshStatusBar() {
+  ShowFilePath(FilePath_);
+  ShowConnectionState(Sessions_->IsActiveConnected());
+  ShowCharCode(CharCode_);
+}
+
+QString TfrmEditor::StatusText(int panel) const { return panels_[panel]->text(); }
+
+void TfrmEditor::RefreshActions() {
+  const bool any = Sessions_->GetActive() != nullptr;
+  const bool connected = Sessions_->IsActiveConnected();
+  actions_["acSqlExecute"]->setEnabled(connected);
+  actions_["acConnectConnect"]->setEnabled(any && !connected);
+  actions_["acConnectDisConnect"]->setEnabled(connected);
+  actions_["actDispTable"]->setEnabled(connected);
+}
+
+void TfrmEditor::ApplyAlphaBlend() {
+  if (GetAlphaBlend()) {
+    int alpha = std::clamp(GetAlphaValue(), 0, 255);
+    setWindowOpacity(alpha / 255.0);
+  } else {
+    setWindowOpacity(1.0);
+  }
+}
+
+bool TfrmEditor::LoadFile(const std::string& path) {
+  cText text;
+  if (!text.LoadFile(path)) return false;
+  FilePath_ = path;
+  CharCode_ = text.GetCharCode();
+  redEditor_->setPlainText(ToQ(text.GetSjisText()));
+  RefreshStatusBar();
+  return true;
+}
+
+// --- commands ---
+
+void TfrmEditor::ExecuteSql() {
+  SqlRunner runner(*Sessions_, *History_, *this);
+  runner.Run(FromQ(redEditor_->toPlainText()), [] { QApplication::processEvents(); });
+}
+
+bool TfrmEditor::ConfirmRowCount(const std::string& message) {
+  return MsgYesNo(message, J("表示件数の確認"), MsgIcon::Information) == kIdYes;
+}
+
+void TfrmEditor::AppendMonitor(const std::string& entry) {
+  redMoniter_->appendPlainText(ToQ(entry));
+  QScrollBar* bar = redMoniter_->verticalScrollBar();
+  bar->setValue(bar->maximum());
+}
+
+void TfrmEditor::ShowResult(std::unique_ptr<RecordSet> set, const std::string& dateTimeText) {
+  cAdoSession* session = Sessions_->GetActive();
+  if (!session) return;
+  auto* w = new TfrmResult(this, dateTimeText, *set, *session);
+  set.reset();  // the window holds the values now
+  results_.emplace_back(w);
+  w->show();
+}
+
+std::vector<TfrmResult*> TfrmEditor::ResultWindows() const {
+  std::vector<TfrmResult*> out;
+  for (const auto& w : results_)
+    if (w) out.push_back(w.data());
+  return out;
+}
+
+void TfrmEditor::cboSessionsChange() {
+  std::string text = FromQ(cboSessions_->currentText());
+  if (!text.empty()) {
+    int no = 0;
+    if (ParseDecimal(text.substr(0, text.find(':')), no)) Sessions_->SetActive(no);
+  }
+  RefreshTitle();
+  ShowConnectionState(Sessions_->IsActiveConnected());
+  RefreshActions();
+}
+
+void TfrmEditor::acConnectConnectExecute() {
+  if (!Sessions_->ConnectActive()) return;
+  RefreshTitle();
+  ShowConnectionState(Sessions_->IsActiveConnected());
+  RefreshActions();
+}
+
+void TfrmEditor::acConnectDisConnectExecute() {
+  if (!Sessions_->DisconnectActive()) return;
+  RefreshTitle();
+  ShowConnectionState(Sessions_->IsActiveConnected());
+  RefreshActions();
+}
+
+void TfrmEditor::acDispResultDeleteExecute() {
+  for (TfrmResult* w : ResultWindows()) w->close();
+}
+
+void TfrmEditor::asSqlPrevExecute() {
+  if (History_->Prev()) redEditor_->setPlainText(ToQ(History_->GetCurrentSql()));
+}
+
+void TfrmEditor::acSqlNextExecute() {
+  if (History_->Next()) redEditor_->setPlainText(ToQ(History_->GetCurrentSql()));
+}
+
+void TfrmEditor::acSqlStrExecute() {
+  std::string text = FromQ(redEditor_->toPlainText());
+  // Lines separated by CR LF, nothing added at the end.
+  std::string crlf;
+  for (char c : text) {
+    if (c == '\n') crlf += "\r\n";
+    else crlf += c;
+  }
+  cSQLStr formatter(crlf);
+  redEditor_->setPlainText(ToQ(formatter.GetResult()));
+}
+
+void TfrmEditor::acHelpAboutExecute() {
+  TfrmAbout about(this);
+  about.exec();
+}
+
+void TfrmEditor::acHelpContentsExecute() { Help_->ShowHelp(QStringLiteral("tolvane.chm")); }
+
+// --- window events ---
+
+void TfrmEditor::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  if (FirstPaint_) {
+    SetFormFont(this);
+    ApplyAlphaBlend();
+    FirstPaint_ = false;
+  }
+}
+
+void TfrmEditor::LayoutPanes() {
+  const int h = frameGeometry().height() - 100;
+  int editor;
+  if (FirstPaint_) {
+    EditorHeight_ = redEditor_->height();
+    MonitorHeight_ = redMoniter_->height();
+    StatusHeight_ = statusBar()->height();
+    ToolbarHeight_ = tbrEditor_->height();
+    editor = static_cast<int>(h * 0.7);
+  } else {
+    if (EditorHeight_ == 0 || MonitorHeight_ == 0)
+      editor = static_cast<int>(EditorHeight_);
+    else
+      editor = static_cast<int>(h * EditorHeight_ / (EditorHeight_ + MonitorHeight_));
+  }
+  const int total = sptEditor_->height() - sptEditor_->handleWidth();
+  editor = std::clamp(editor, 1, std::max(1, total - 1));
+  sptEditor_->setSizes({editor, std::max(1, total - editor)});
+}
+
+void TfrmEditor::resizeEvent(QResizeEvent* e) {
+  QMainWindow::resizeEvent(e);
+  LayoutPanes();
+}
+
+void TfrmEditor::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  if (!History_->SaveToFile(HistoryFileName())) MsgWarning(J("SQL実行履歴の保存に失敗しました。"));
+  Sessions_.reset();  // saves section Connect, then disconnects every session
+  History_.reset();
+  Help_.reset();
+}
+
+void TfrmEditor::closeEvent(QCloseEvent* e) {
+  FormClose();
+  for (auto& w : results_)
+    if (w) w->close();
+  e->accept();
+}
+
+}  // namespace tolvane
