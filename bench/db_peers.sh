@@ -28,8 +28,8 @@ measure() {
   local best="" mem="" out
   for _ in $(seq 1 "$runs"); do
     [ -n "${PREPARE:-}" ] && eval "$PREPARE"
-    out=$( { /usr/bin/time -f '%e %M' "$@" > /dev/null 2>/dev/null; } 2>&1 | tail -n 1)
-    set -- "$@"
+    /usr/bin/time -o "$work/time.out" -f '%e %M' "$@" > /dev/null 2>/dev/null
+    out=$(tail -n 1 "$work/time.out")
     local t=${out% *} m=${out#* }
     if [ -z "$best" ] || awk -v a="$t" -v b="$best" 'BEGIN { exit !(a < b) }'; then best=$t; mem=$m; fi
   done

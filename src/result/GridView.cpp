@@ -143,10 +143,6 @@ GridView::GridView(QWidget* parent) : QTableView(parent), model_(new GridModel(&
           [this] { SelectionToStore(); });
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { SelectionToStore(); });
-  connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { SelectionToStore(); }, Qt::UniqueConnection);
-  });
 }
 
 int GridView::MeasureTwips(std::string_view cp932) const {
