@@ -1,6 +1,11 @@
 #include "app/Ufrmeditor.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,12 +13,18 @@
 #include <QStatusBar>
 
 #include "app/AboutDialog.h"
+#include "app/Dialogs.h"
+#include "app/PaneText.h"
 #include "app/Icons.h"
 #include "app/MessageBoxes.h"
 #include "app/QtPlatform.h"
 #include "app/QtText.h"
+#include "connect/Ufrmconnectlist.h"
 #include "result/Ufrmresult.h"
+#include "result/Ufrmresultsearch.h"
+#include "settings/Ufrmsetting.h"
 #include "settings/Fbrenmoini.h"
+#include "settings/Fpath.h"
 #include "sqltext/cSQL.h"
 #include "sqltext/cSQLStr.h"
 #include "sqltext/cText.h"
@@ -94,8 +105,9 @@ TfrmEditor::TfrmEditor(const QString& argument) : QMainWindow(nullptr) {
   NewFile();
   setAcceptDrops(true);
 
-  // A file named on the command line is loaded as the open command does.
-  if (!Trim(FromQ(argument)).empty()) LoadFile(FromQ(argument));
+  // A file named on the command line is loaded as the open command does;
+  // an argument of blanks and control characters names none.
+  if (!Trim(argument.toStdString()).empty()) LoadEditorFile(argument);
 }
 
 TfrmEditor::~TfrmEditor() {
@@ -144,14 +156,21 @@ void TfrmEditor::BuildActions() {
   on("acDispResultDelete", [this] { acDispResultDeleteExecute(); });
   on("acHelpAbout", [this] { acHelpAboutExecute(); });
   on("acHelpContents", [this] { acHelpContentsExecute(); });
-  for (const char* n : {"acFileOpen", "acFileSave", "acFileSaveAs", "acConnectSetting", "acFindFind",
-                        "acFindPrevFind", "acFindNextFind", "acFindReplace", "acFindResultSearch",
-                        "actDispTable", "acOptionOption"})
-    on(n, [this] { NotYet(); });
+  on("acFileOpen", [this] { acFileOpenExecute(); });
+  on("acFileSave", [this] { acFileSaveExecute(); });
+  on("acFileSaveAs", [this] { acFileSaveAsExecute(); });
+  on("acFindFind", [this] { acFindFindExecute(); });
+  on("acFindNextFind", [this] { FindNext(FindOptions_); });
+  on("acFindPrevFind", [this] { FindPrevious(FindOptions_); });
+  on("acFindReplace", [this] { acFindReplaceExecute(); });
+  on("acFindResultSearch", [this] { acFindResultSearchExecute(); });
+  on("acConnectSetting", [this] { acConnectSettingExecute(); });
+  on("acOptionOption", [this] { acOptionOptionExecute(); });
+  on("actDispTable", [this] { NotYet(); });
 }
 
 void TfrmEditor::BuildLayout() {
-  redEditor_ = new QPlainTextEdit(this);
+  redEditor_ = new SqlEditor(this);
   redEditor_->setObjectName(QStringLiteral("redEditor"));
   redEditor_->setTabChangesFocus(false);
   redEditor_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -333,7 +352,7 @@ void TfrmEditor::NotYet() { MsgInfo(J("この機能はまだ使えません。")
 // --- window operations ---
 
 void TfrmEditor::NewFile() {
-  FilePath_ = "Untitled";
+  FilePath_ = QStringLiteral("Untitled");
   CharCode_ = kCodeSjis;
   RefreshTitle();
   RefreshSessionList();
@@ -372,7 +391,7 @@ int TfrmEditor::FindActiveSessionItem() const {
   return -1;
 }
 
-void TfrmEditor::ShowFilePath(const std::string& path) { panels_[0]->setText(ToQ(path)); }
+void TfrmEditor::ShowFilePath(const QString& path) { panels_[0]->setText(path); }
 
 void TfrmEditor::ShowCharCode(int code) {
   panels_[1]->setText(code == kCodeSjis ? QStringLiteral("SHIFT-JIS") : QStringLiteral("EUC"));
@@ -406,16 +425,6 @@ void TfrmEditor::ApplyAlphaBlend() {
   } else {
     setWindowOpacity(1.0);
   }
-}
-
-bool TfrmEditor::LoadFile(const std::string& path) {
-  cText text;
-  if (!text.LoadFile(path)) return false;
-  FilePath_ = path;
-  CharCode_ = text.GetCharCode();
-  redEditor_->setPlainText(ToQ(text.GetSjisText()));
-  RefreshStatusBar();
-  return true;
 }
 
 // --- commands ---
@@ -557,6 +566,244 @@ void TfrmEditor::closeEvent(QCloseEvent* e) {
   for (auto& w : results_)
     if (w) w->close();
   e->accept();
+}
+
+}  // namespace tolvane
+
+// --- editor files ---
+
+namespace tolvane {
+
+namespace {
+
+std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString FromNative(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+}  // namespace
+
+void TfrmEditor::LoadEditorFile(const QString& path) {
+  cText text;
+  text.LoadFile(NativePath(path));  // a failure is shown by the reader
+  FilePath_ = path;
+  CharCode_ = text.GetCharCode();
+  redEditor_->setPlainText(ToQ(text.GetSjisText()));
+  ShowFilePath(FilePath_);
+  ShowCharCode(CharCode_);
+  QTextCursor c = redEditor_->textCursor();
+  c.movePosition(QTextCursor::Start);
+  redEditor_->setTextCursor(c);
+}
+
+bool TfrmEditor::WriteEditorFile(const QString& path, int code) {
+  QString text = redEditor_->toPlainText();
+  text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  const QByteArray utf8 = text.toUtf8();
+  std::string bad;
+  if (!Utf8FitsCp932(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), &bad)) {
+    // Saving would turn the character into "?": say which one and keep the file.
+    const QString ch = QString::fromUtf8(bad.data(), static_cast<int>(bad.size()));
+    const QString code = QStringLiteral("U+%1").arg(ch.toUcs4().value(0), 4, 16, QLatin1Char('0')).toUpper();
+    MsgWarning(FromQ(Q("文字 %1 は Shift-JIS で表せないため、%2 は保存しませんでした。").arg(code, path)));
+    return false;
+  }
+  const std::string sjis = FromQ(text);
+  if (code == kCodeSjis) return cFileIO::WriteText(NativePath(path), sjis);
+  if (code == kCodeEuc) return cFileIO::WriteText(NativePath(path), cText::SjisToEuc(sjis));
+  return false;
+}
+
+void TfrmEditor::acFileOpenExecute() {
+  auto chosen = Dialogs().OpenFile(this, QString(), QString(), QString());
+  if (!chosen) return;
+  redEditor_->clear();
+  LoadEditorFile(*chosen);
+}
+
+void TfrmEditor::acFileSaveExecute() {
+  if (FilePath_ == QStringLiteral("Untitled")) {
+    acFileSaveAsExecute();
+    return;
+  }
+  WriteEditorFile(FilePath_, CharCode_);
+}
+
+void TfrmEditor::acFileSaveAsExecute() {
+  const bool untitled = FilePath_ == QStringLiteral("Untitled");
+  const int slash = static_cast<int>(FilePath_.lastIndexOf(QLatin1Char('/')));
+  const QString dir = untitled || slash < 0 ? QString() : FilePath_.left(slash + 1);
+  auto chosen = Dialogs().SaveFile(this, FilePath_, dir, QString(), QString());
+  if (!chosen) return;
+  FilePath_ = *chosen;
+  const bool both = GetSaveBoth();
+  if (untitled) CharCode_ = GetSaveType();
+  if (both) {
+    WriteEditorFile(FromNative(AddFileNameSuffix(NativePath(FilePath_), "_SJIS")), kCodeSjis);
+    WriteEditorFile(FromNative(AddFileNameSuffix(NativePath(FilePath_), "_EUC")), kCodeEuc);
+  } else {
+    WriteEditorFile(FilePath_, CharCode_);
+  }
+  ShowFilePath(FilePath_);
+}
+
+void TfrmEditor::dragEnterEvent(QDragEnterEvent* e) {
+  if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void TfrmEditor::dropEvent(QDropEvent* e) {
+  const QList<QUrl> urls = e->mimeData()->urls();
+  e->acceptProposedAction();
+  DropFiles(urls);
+}
+
+void TfrmEditor::DropFiles(const QList<QUrl>& urls) {
+  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  // Only the first of several dropped files is loaded.
+  redEditor_->clear();
+  LoadEditorFile(urls.first().toLocalFile());
+}
+
+// --- dialogs ---
+
+void TfrmEditor::acFindResultSearchExecute() {
+  TfrmResultSearch dialog(this, ResultWindows());
+  RunModal(dialog);
+}
+
+void TfrmEditor::acConnectSettingExecute() {
+  const int before = Sessions_->GetCount();
+  TfrmConnectList dialog(this, *Sessions_);
+  RunModal(dialog);
+  if (Sessions_->GetCount() == before) cboSessions_->setCurrentIndex(FindActiveSessionItem());
+  else RefreshSessionList();
+  RefreshTitle();
+  ShowConnectionState(Sessions_->IsActiveConnected());
+  RefreshActions();
+}
+
+void TfrmEditor::acOptionOptionExecute() {
+  TfrmSetting dialog(this);
+  if (RunModal(dialog) == QDialog::Accepted) {
+    SetFormFont(this);
+    ApplyAlphaBlend();
+  }
+}
+
+std::function<int(QDialog&)> TfrmEditor::RunModal = [](QDialog& d) { return d.exec(); };
+
+// --- search and replace ---
+
+void TfrmEditor::FindNext(int options) {
+  QWidget* focus = focusWidget();
+  QPlainTextEdit* pane = focus == redEditor_ ? static_cast<QPlainTextEdit*>(redEditor_)
+                         : focus == redMoniter_ ? redMoniter_ : nullptr;
+  if (!pane) return;
+  PaneText t(pane);
+  const int l = static_cast<int>(FindText_.size());
+  const int pos = t.Search(FindText_, t.SelStart() + t.SelLength(), t.Length(), options);
+  if (pos < 0) MsgInfo(J("検索が終了しました。"));
+  else t.Select(pos, l);
+  pane->setFocus();
+}
+
+void TfrmEditor::FindPrevious(int options) {
+  QWidget* focus = focusWidget();
+  QPlainTextEdit* pane = focus == redEditor_ ? static_cast<QPlainTextEdit*>(redEditor_)
+                         : focus == redMoniter_ ? redMoniter_ : nullptr;
+  if (!pane) return;
+  PaneText t(pane);
+  const int l = static_cast<int>(FindText_.size());
+  const int caret = t.SelStart();
+  int from = 0, last = -1;
+  for (;;) {
+    const int pos = t.Search(FindText_, from, caret, options);
+    if (pos < 0 || pos >= caret) {
+      if (last < 0) MsgInfo(J("検索が終了しました。"));
+      else t.Select(last, l);
+      break;
+    }
+    t.Select(pos, l);
+    last = pos;
+    from = pos + l;
+  }
+  pane->setFocus();
+}
+
+void TfrmEditor::acFindFindExecute() {
+  if (!diaFind_) {
+    diaFind_ = new TfrmFind(this);
+    connect(diaFind_, &TfrmFind::findNext, this, [this] { diaFindFind(); });
+  }
+  diaFind_->edtFind->setText(FindText_);
+  diaFind_->show();
+  diaFind_->raise();
+}
+
+void TfrmEditor::diaFindFind() {
+  FindText_ = diaFind_->edtFind->text();
+  FindOptions_ = diaFind_->Options();
+  if (diaFind_->rbDown->isChecked()) FindNext(FindOptions_);
+  else FindPrevious(FindOptions_);
+}
+
+void TfrmEditor::acFindReplaceExecute() {
+  if (!diaReplace_) {
+    diaReplace_ = new TfrmReplace(this);
+    connect(diaReplace_, &TfrmReplace::findNext, this, [this] { diaReplaceFind(); });
+    connect(diaReplace_, &TfrmReplace::replace, this, [this](bool all) { diaReplaceReplace(all); });
+  }
+  diaReplace_->edtFind->setText(FindText_);
+  diaReplace_->edtReplace->setText(ReplaceText_);
+  diaReplace_->show();
+  diaReplace_->raise();
+}
+
+void TfrmEditor::diaReplaceFind() {
+  FindText_ = diaReplace_->edtFind->text();
+  PaneText t(redEditor_);
+  const int pos = t.Search(FindText_, t.SelStart() + t.SelLength(), t.Length(), diaReplace_->Options());
+  if (pos < 0) MsgInfo(J("検索が終了しました。"));
+  else t.Select(pos, static_cast<int>(FindText_.size()));
+}
+
+void TfrmEditor::diaReplaceReplace(bool all) {
+  PaneText t(redEditor_);
+  const int l = static_cast<int>(diaReplace_->edtFind->text().size());
+  const int n = t.Length();
+  const int s = t.SelStart(), sl = t.SelLength();
+  FindText_ = diaReplace_->edtFind->text();
+  ReplaceText_ = diaReplace_->edtReplace->text();
+  const int options = diaReplace_->Options();
+  QString inserted = ReplaceText_;
+  inserted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  const int insertedLength = static_cast<int>(inserted.size() + inserted.count(QLatin1Char('\n')));
+  if (all) {
+    int from = 0;
+    for (;;) {
+      const int pos = t.Search(FindText_, from, n, options);
+      if (pos < 0) {
+        MsgOkCancel(J("置換完了"), this);
+        return;
+      }
+      t.Select(pos, l);
+      t.ReplaceSelection(ReplaceText_);
+      from = pos + insertedLength;
+    }
+  }
+  int from = s + sl;
+  for (;;) {
+    const int pos = t.Search(FindText_, from, n, options);
+    if (pos < 0) return;
+    t.Select(pos, l);
+    const int answer = MsgYesNoCancel(J("置換しますか？"), this);
+    if (answer == kIdYes) {
+      t.ReplaceSelection(ReplaceText_);
+      from = pos + insertedLength;
+    } else if (answer == kIdNo) {
+      from = pos + l;
+    } else {
+      return;
+    }
+  }
 }
 
 }  // namespace tolvane

@@ -9,12 +9,16 @@
 #include <QPointer>
 #include <QSplitter>
 #include <QToolBar>
+#include <QUrl>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/FindDialogs.h"
 #include "app/HtmlHelp.h"
+#include "app/SqlEditor.h"
 #include "app/SqlRunner.h"
 #include "data/cAdoSessions.h"
 #include "history/cAdoSqlHistorys.h"
@@ -27,7 +31,7 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
   Q_OBJECT
  public:
   // Restores the sessions, loads the history and starts an untitled text;
-  // `argument` is the first command-line argument (a file to load).
+  // `argument` is the first command-line argument (a file to load), untrimmed.
   explicit TfrmEditor(const QString& argument = QString());
   ~TfrmEditor() override;
 
@@ -36,13 +40,32 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
   void RefreshTitle();
   void RefreshSessionList();
   int FindActiveSessionItem() const;
-  void ShowFilePath(const std::string& path);
+  void ShowFilePath(const QString& path);
   void ShowCharCode(int code);
   void ShowConnectionState(bool connected);
   void RefreshStatusBar();
   void RefreshActions();
   void ApplyAlphaBlend();
-  bool LoadFile(const std::string& path);
+  // Loads a file into the editor, guessing its character code.
+  void LoadEditorFile(const QString& path);
+  // Writes the editor's text (lines joined by CR LF) in code 1 (Shift-JIS) or
+  // 2 (EUC-JP). A character that Shift-JIS cannot hold is named and nothing
+  // is written.
+  bool WriteEditorFile(const QString& path, int code);
+
+  // Search and replace; positions count a line break as two characters.
+  void FindNext(int options);
+  void FindPrevious(int options);
+  void diaFindFind();
+  void diaReplaceFind();
+  void diaReplaceReplace(bool all);
+  TfrmFind* FindDialog() { return diaFind_; }
+  TfrmReplace* ReplaceDialog() { return diaReplace_; }
+  QString FindText() const { return FindText_; }
+  void SetFindText(const QString& text, int options) {
+    FindText_ = text;
+    FindOptions_ = options;
+  }
 
   // Commands.
   void ExecuteSql();
@@ -55,23 +78,36 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
   void acSqlStrExecute();
   void acHelpAboutExecute();
   void acHelpContentsExecute();
+  void acFileOpenExecute();
+  void acFileSaveExecute();
+  void acFileSaveAsExecute();
+  // Files dropped on the window: the first one is loaded.
+  void DropFiles(const QList<QUrl>& urls);
+  void acFindFindExecute();
+  void acFindReplaceExecute();
+  void acFindResultSearchExecute();
+  void acConnectSettingExecute();
+  void acOptionOptionExecute();
 
   // ISqlRunHost
   bool ConfirmRowCount(const std::string& message) override;
   void AppendMonitor(const std::string& entry) override;
   void ShowResult(std::unique_ptr<RecordSet> set, const std::string& dateTimeText) override;
 
+  // Shows a dialog modally; tests replace it to drive the dialog instead.
+  static std::function<int(QDialog&)> RunModal;
+
   // For tests and the other windows.
   cBrenmoSessions* Sessions() { return Sessions_.get(); }
   cAdoSqlHistorys* History() { return History_.get(); }
   cHtmlHelp* Help() { return Help_.get(); }
   QAction* Action(const char* name) const;
-  QPlainTextEdit* Editor() { return redEditor_; }
+  SqlEditor* Editor() { return redEditor_; }
   QPlainTextEdit* Monitor() { return redMoniter_; }
   QComboBox* SessionSelector() { return cboSessions_; }
   QString StatusText(int panel) const;
   std::vector<TfrmResult*> ResultWindows() const;
-  const std::string& FilePath() const { return FilePath_; }
+  const QString& FilePath() const { return FilePath_; }
   int CharCode() const { return CharCode_; }
   bool FirstPaintDone() const { return !FirstPaint_; }
 
@@ -79,6 +115,8 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
   void closeEvent(QCloseEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   void BuildActions();
@@ -90,12 +128,12 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
 
   std::unique_ptr<cBrenmoSessions> Sessions_;
   std::unique_ptr<cAdoSqlHistorys> History_;
-  std::string FilePath_;
+  QString FilePath_;
   int CharCode_ = 1;
   bool FirstPaint_ = true;
   double EditorHeight_ = 0, MonitorHeight_ = 0;
   int StatusHeight_ = 0, ToolbarHeight_ = 0;
-  std::string FindText_, ReplaceText_;
+  QString FindText_, ReplaceText_;
   int FindOptions_ = 0;
   std::unique_ptr<cHtmlHelp> Help_;
   bool closed_ = false;
@@ -103,11 +141,13 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
   QToolBar* tbrEditor_ = nullptr;
   QComboBox* cboSessions_ = nullptr;
   QSplitter* sptEditor_ = nullptr;
-  QPlainTextEdit* redEditor_ = nullptr;
+  SqlEditor* redEditor_ = nullptr;
   QPlainTextEdit* redMoniter_ = nullptr;
   QLabel* panels_[3] = {nullptr, nullptr, nullptr};
   std::map<std::string, QAction*> actions_;
   std::vector<QPointer<TfrmResult>> results_;
+  TfrmFind* diaFind_ = nullptr;
+  TfrmReplace* diaReplace_ = nullptr;
 };
 
 // The one main window, for the other windows to reach.

@@ -32,6 +32,16 @@ bool ReadWhole(const std::string& path, std::string& out) {
   return ok;
 }
 
+// Values with blanks at either end, or enclosed in double quotes already,
+// are written in double quotes so that they read back exactly.
+std::string Quoted(const std::string& value) {
+  if (value.empty()) return value;
+  const bool blankEnds = value.front() == ' ' || value.front() == '\t' || value.back() == ' ' ||
+                         value.back() == '\t';
+  const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+  return blankEnds || quoted ? "\"" + value + "\"" : value;
+}
+
 }  // namespace
 
 bool IniNameEquals(const std::string& a, const std::string& b) {
@@ -79,6 +89,9 @@ bool IniFile::Load(Doc& doc) const {
         line.kind = Line::kKey;
         line.name = TrimSpaces(t.substr(0, eq));
         line.value = TrimSpaces(t.substr(eq + 1));
+        // A value in double quotes keeps its blanks; the quotes go.
+        if (line.value.size() >= 2 && line.value.front() == '"' && line.value.back() == '"')
+          line.value = line.value.substr(1, line.value.size() - 2);
       }
     }
     doc.lines.push_back(std::move(line));
@@ -146,7 +159,7 @@ void IniFile::Write(const std::string& section, const std::string& key,
   line.kind = Line::kKey;
   line.name = key;
   line.value = value;
-  line.text = key + "=" + value;
+  line.text = key + "=" + Quoted(value);
   long h = FindSection(doc, section);
   if (h < 0) {
     Line header;

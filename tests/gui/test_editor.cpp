@@ -12,86 +12,15 @@
 #include "settings/Fbrenmoini.h"
 #include "sqltext/cText.h"
 #include "support/TestSupport.h"
+#include "gui/GuiFixture.h"
 
 using namespace tolvane;
 using test::S;
 
 namespace {
 
-// Answers every message box and remembers what it showed.
-class ScriptedPrompter : public IPrompter {
- public:
-  struct Shown {
-    std::string text, caption;
-    MsgIcon icon;
-    MsgButtons buttons;
-  };
-  ScriptedPrompter() { SetPrompter(this); }
-  ~ScriptedPrompter() override { SetPrompter(nullptr); }
-  int Show(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons,
-           QWidget*) override {
-    shown.push_back({text, caption, icon, buttons});
-    if (!answers.empty()) {
-      int a = answers.front();
-      answers.pop_front();
-      return a;
-    }
-    return buttons == kButtonsYesNo || buttons == kButtonsYesNoCancel ? kIdYes : kIdOk;
-  }
-  std::vector<Shown> shown;
-  std::deque<int> answers;
-};
-
-class Editor : public test::HomeTest {
- protected:
-  void SetUp() override {
-    // The exception display of the windows goes through the prompter too.
-    SetExceptionDisplay(&display_);
-  }
-  void TearDown() override {
-    SetExceptionDisplay(nullptr);
-  }
-  std::string Db(const std::string& name = "gui.db") const {
-    return "{SQLite3 ODBC Driver}," + home.File(name) + ",,,";
-  }
-  void SaveSessions(const std::string& connectSection) {
-    test::WriteFile(IniPath(), "[Connect]\r\n" + connectSection);
-  }
-  void EmptyHistory() { test::WriteFile(home.File("SQLHistory.Dat"), ""); }
-  static QString Title(TfrmEditor& w) { return w.windowTitle(); }
-  static bool On(TfrmEditor& w, const char* action) { return w.Action(action)->isEnabled(); }
-  // Makes a database with table t of `rows` rows (id, name with NULLs).
-  void MakeTable(int rows) {
-    cAdo ado(Db());
-    ASSERT_TRUE(ado.Connect());
-    int n = 0;
-    ASSERT_TRUE(ado.ExecuteCommand("CREATE TABLE t (id INTEGER, name TEXT)", n));
-    ASSERT_TRUE(ado.ExecuteCommand(
-        "WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM s WHERE i < " +
-            std::to_string(rows) + ") INSERT INTO t SELECT i, CASE WHEN i % 2 = 0 THEN NULL ELSE '" +
-            S("名前") + "' || i END FROM s",
-        n));
-  }
-  std::unique_ptr<TfrmEditor> Connected() {
-    WriteConnect("1", "db,1;" + Db());
-    EmptyHistory();
-    auto w = std::make_unique<TfrmEditor>();
-    w->show();
-    return w;
-  }
-  void Run(TfrmEditor& w, const std::string& sql) {
-    w.Editor()->setPlainText(ToQ(sql));
-    w.Action("acSqlExecute")->trigger();
-  }
-
-  class PromptDisplay : public IExceptionDisplay {
-   public:
-    void ShowException(const std::string& m) override {
-      Prompter().Show(m, "tolvane", MsgIcon::Error, kButtonsOk, nullptr);
-    }
-  } display_;
-  ScriptedPrompter prompts;
-};
+using test::Editor;
+using test::ScriptedPrompter;
 
 TEST_F(Editor, StartWithoutHistoryFileWarnsAndOpensEmpty) {
   TfrmEditor w;

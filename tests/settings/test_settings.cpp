@@ -178,6 +178,16 @@ TEST_F(Settings, UnixLineEndsAndLooseSpacingReadTheSame) {
             "[result]\n  maxrow = 42 \nDispNull=1\n[Font]\nFontName=" + S("ＭＳ ゴシック") + "\n");
 }
 
+TEST_F(Settings, BlanksAtTheEndsOfAValueSurviveAWrite) {
+  for (std::string value : {" sales ,0;x,y,,,", "\"\"", "\"", "a \"b\" c", "\ttab"}) {
+    WriteConnect("1", value);
+    EXPECT_EQ(ReadConnect("1"), value);
+  }
+  test::WriteFile(IniPath(), "[Code]\r\nSiege=\"\r\nMerge=\" & \"\r\n");
+  EXPECT_EQ(GetSiege(), "\"");
+  EXPECT_EQ(GetMerge(), " & ");
+}
+
 TEST_F(Settings, EraseSectionRemovesOnlyThatSection) {
   test::WriteFile(IniPath(), "[Connect]\r\n1=a\r\n2=b\r\n[Result]\r\nMaxRow=3\r\n");
   EXPECT_TRUE(EraseIniSection("Connect"));

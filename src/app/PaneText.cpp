@@ -1,0 +1,66 @@
+#include "app/PaneText.h"
+
+#include <QTextCursor>
+
+namespace tolvane {
+namespace {
+
+bool IsWordChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+
+}  // namespace
+
+PaneText::PaneText(QPlainTextEdit* pane) : pane_(pane) {
+  crlf_ = pane->toPlainText();
+  crlf_.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+
+int PaneText::ToCrlf(int docPos) const {
+  const QString doc = pane_->toPlainText();
+  return docPos + static_cast<int>(doc.left(docPos).count(QLatin1Char('\n')));
+}
+
+int PaneText::ToDoc(int crlfPos) const {
+  crlfPos = std::clamp(crlfPos, 0, Length());
+  return crlfPos - static_cast<int>(crlf_.left(crlfPos).count(QLatin1Char('\n')));
+}
+
+int PaneText::SelStart() const { return ToCrlf(pane_->textCursor().selectionStart()); }
+
+int PaneText::SelLength() const {
+  QTextCursor c = pane_->textCursor();
+  return ToCrlf(c.selectionEnd()) - ToCrlf(c.selectionStart());
+}
+
+void PaneText::Select(int pos, int length) {
+  QTextCursor c = pane_->textCursor();
+  c.setPosition(ToDoc(pos));
+  c.setPosition(ToDoc(pos + length), QTextCursor::KeepAnchor);
+  pane_->setTextCursor(c);
+}
+
+void PaneText::ReplaceSelection(const QString& text) {
+  QString t = text;
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QTextCursor c = pane_->textCursor();
+  c.insertText(t);
+  pane_->setTextCursor(c);
+  crlf_ = pane_->toPlainText();
+  crlf_.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+
+int PaneText::Search(const QString& what, int start, int length, int options) const {
+  if (what.isEmpty()) return -1;
+  const int end = std::min(Length(), start + length);
+  const Qt::CaseSensitivity cs = options & kFindMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+  for (int from = std::max(0, start);;) {
+    int at = static_cast<int>(crlf_.indexOf(what, from, cs));
+    if (at < 0 || at + what.size() > end) return -1;
+    if (!(options & kFindWholeWord) ||
+        ((at == 0 || !IsWordChar(crlf_[at - 1])) &&
+         (at + what.size() >= crlf_.size() || !IsWordChar(crlf_[at + what.size()]))))
+      return at;
+    from = at + 1;
+  }
+}
+
+}  // namespace tolvane
