@@ -137,6 +137,9 @@ void TfrmEditor::BuildActions() {
   for (const char* n : {"acEditCut", "acEditCopy", "acEditPaste", "acEditUndo", "acEditDelete",
                         "acEditSelectAll", "acMonitorCopy", "acMonitorSelectAll"})
     actions_[n]->setShortcutContext(Qt::WidgetShortcut);
+  // Every window-wide key works wherever the action is shown (or not shown).
+  for (auto& [name, a] : actions_)
+    if (a->shortcutContext() != Qt::WidgetShortcut) addAction(a);
   actions_["acEditCut"]->setEnabled(false);
   actions_["acEditCopy"]->setEnabled(false);
   actions_["acEditUndo"]->setEnabled(false);
@@ -270,13 +273,14 @@ void TfrmEditor::BuildMenusAndBars() {
       m->addAction(a);
       return;
     }
-    // A menu item whose text differs from its action's caption.
-    auto* proxy = m->addAction(a->icon(), Q(shown));
-    proxy->setShortcut(a->shortcut());
+    // A menu item whose text differs from its action's caption. It shows
+    // the action's key without owning it, so the key stays unambiguous.
+    QString text = Q(shown);
+    if (!a->shortcut().isEmpty()) text += QLatin1Char('\t') + a->shortcut().toString(QKeySequence::NativeText);
+    auto* proxy = m->addAction(a->icon(), text);
     proxy->setEnabled(a->isEnabled());
     connect(proxy, &QAction::triggered, a, &QAction::trigger);
     connect(a, &QAction::changed, proxy, [a, proxy] { proxy->setEnabled(a->isEnabled()); });
-    proxy->setShortcutContext(Qt::WidgetShortcut);
   };
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("mnuEditor"));

@@ -306,3 +306,27 @@ TEST_F(Editor, HelpAndVersionInformation) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Editor, KeyboardShortcutsReachTheirCommands) {
+  EmptyHistory();
+  TfrmEditor w;
+  w.show();
+  QApplication::setActiveWindow(&w);
+  w.Editor()->setFocus();
+  std::vector<std::string> opened;
+  TfrmEditor::RunModal = [&](QDialog& d) {
+    opened.push_back(d.objectName().toStdString());
+    return static_cast<int>(QDialog::Rejected);
+  };
+  QTest::keyClick(w.Editor(), Qt::Key_O, Qt::ControlModifier);
+  QTest::keyClick(w.Editor(), Qt::Key_F4);
+  TfrmEditor::RunModal = [](QDialog& d) { return d.exec(); };
+  EXPECT_EQ(opened, (std::vector<std::string>{"frmSetting", "frmResultSearch"}));
+  w.Editor()->setPlainText(Q("SELECT a, b FROM t"));
+  QTest::keyClick(w.Editor(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(w.Editor()->toPlainText(), Q("SELECT a,\n\t b FROM t"));
+}
+
+}  // namespace
