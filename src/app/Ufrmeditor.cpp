@@ -241,28 +241,24 @@ void TfrmEditor::BuildLayout() {
   for (const char* n : {"acMonitorCopy", "acMonitorSelectAll"}) redMoniter_->addAction(actions_[n]);
   addAction(actions_["acMonitorClear"]);
 
-  redEditor_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(redEditor_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+  AttachPopup(redEditor_, "pupEditor",
+              {"acEditCut", "acEditCopy", "acEditPaste", "-", "acEditUndo", "-", "acEditDelete",
+               "acEditSelectAll"});
+  AttachPopup(redMoniter_, "pupMonitor", {"acMonitorCopy", "acMonitorClear", "acMonitorSelectAll"});
+}
+
+void TfrmEditor::AttachPopup(QWidget* target, const char* name,
+                             std::initializer_list<const char*> items) {
+  std::vector<const char*> list(items);
+  target->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(target, &QWidget::customContextMenuRequested, this, [this, target, name, list](const QPoint& p) {
     QMenu m(this);
-    m.setObjectName(QStringLiteral("pupEditor"));
-    m.addAction(actions_["acEditCut"]);
-    m.addAction(actions_["acEditCopy"]);
-    m.addAction(actions_["acEditPaste"]);
-    m.addSeparator();
-    m.addAction(actions_["acEditUndo"]);
-    m.addSeparator();
-    m.addAction(actions_["acEditDelete"]);
-    m.addAction(actions_["acEditSelectAll"]);
-    m.exec(redEditor_->mapToGlobal(p));
-  });
-  redMoniter_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(redMoniter_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-    QMenu m(this);
-    m.setObjectName(QStringLiteral("pupMonitor"));
-    m.addAction(actions_["acMonitorCopy"]);
-    m.addAction(actions_["acMonitorClear"]);
-    m.addAction(actions_["acMonitorSelectAll"]);
-    m.exec(redMoniter_->mapToGlobal(p));
+    m.setObjectName(QString::fromLatin1(name));
+    for (const char* n : list) {
+      if (n[0] == '-') m.addSeparator();
+      else m.addAction(actions_[n]);
+    }
+    m.exec(target->mapToGlobal(p));
   });
 }
 
@@ -696,10 +692,15 @@ std::function<int(QDialog&)> TfrmEditor::RunModal = [](QDialog& d) { return d.ex
 
 // --- search and replace ---
 
-void TfrmEditor::FindNext(int options) {
+QPlainTextEdit* TfrmEditor::FocusedPane() const {
   QWidget* focus = focusWidget();
-  QPlainTextEdit* pane = focus == redEditor_ ? static_cast<QPlainTextEdit*>(redEditor_)
-                         : focus == redMoniter_ ? redMoniter_ : nullptr;
+  if (focus == redEditor_) return redEditor_;
+  if (focus == redMoniter_) return redMoniter_;
+  return nullptr;
+}
+
+void TfrmEditor::FindNext(int options) {
+  QPlainTextEdit* pane = FocusedPane();
   if (!pane) return;
   PaneText t(pane);
   const int l = static_cast<int>(FindText_.size());
@@ -710,9 +711,7 @@ void TfrmEditor::FindNext(int options) {
 }
 
 void TfrmEditor::FindPrevious(int options) {
-  QWidget* focus = focusWidget();
-  QPlainTextEdit* pane = focus == redEditor_ ? static_cast<QPlainTextEdit*>(redEditor_)
-                         : focus == redMoniter_ ? redMoniter_ : nullptr;
+  QPlainTextEdit* pane = FocusedPane();
   if (!pane) return;
   PaneText t(pane);
   const int l = static_cast<int>(FindText_.size());

@@ -122,6 +122,10 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
   void BuildActions();
   void BuildMenusAndBars();
   void BuildLayout();
+  // A pop-up menu of the named actions ("-" for a separator) on the widget.
+  void AttachPopup(QWidget* target, const char* name, std::initializer_list<const char*> items);
+  // The editor or monitor pane when it has the focus, otherwise nothing.
+  QPlainTextEdit* FocusedPane() const;
   void FormClose();
   void LayoutPanes();
   void NotYet();

@@ -143,6 +143,7 @@ TfrmSetting::TfrmSetting(QWidget* owner) : QDialog(owner) {
   main->addWidget(pgConfig);
   main->addLayout(buttons);
   pgConfig->setCurrentIndex(0);
+  setMinimumWidth(540);
 
   connect(btFont, &QPushButton::clicked, this, [this] { btFontClick(); });
   connect(btWrite, &QPushButton::clicked, this, [this] { btWriteClick(); });
