@@ -201,7 +201,7 @@ void TfrmEditor::BuildLayout() {
   status->setObjectName(QStringLiteral("stsEditor"));
   status->setFixedHeight(20);
   const char* design[3] = {"FilePath", "CharSetName", "Connected"};
-  const int widths[3] = {600, 100, 50};
+  const int widths[3] = {0, 100, 50};  // panel 0 takes the rest
   for (int i = 0; i < 3; ++i) {
     panels_[i] = new QLabel(QString::fromLatin1(design[i]), status);
     panels_[i]->setObjectName(QStringLiteral("panel%1").arg(i));

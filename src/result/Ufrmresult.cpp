@@ -267,8 +267,6 @@ void TfrmResult::ShowStatus(int recordCount) {
   panels_[1]->setText(ToQ(dateTimeText_));
 }
 
-void TfrmResult::resizeEvent(QResizeEvent* e) { QMainWindow::resizeEvent(e); }
-
 void TfrmResult::acEditCopyExecute() {
   QWidget* focus = QApplication::focusWidget();
   if (focus == grid_ || grid_->isAncestorOf(focus)) {

@@ -32,9 +32,6 @@ class TfrmResult : public QMainWindow {
   QString StatusText(int panel) const;
   QTabWidget* Pages() { return pgTab_; }
 
- protected:
-  void resizeEvent(QResizeEvent* e) override;
-
  private:
   void SetCaption(const cAdoSession& session);
   void InitGrid(RecordSet& set);

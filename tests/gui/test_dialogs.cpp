@@ -355,3 +355,52 @@ TEST_F(Settings, ResultSearchListsTheWindowsAndRaisesTheChosenOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ConnectDialogs, SelectorItemsStayWhenTheCountDoesNot) {
+  SaveSessions("1=one,0;{SQLite3 ODBC Driver}," + home.File("one.db") + ",,,\r\n");
+  TfrmEditor w;
+  TfrmEditor::RunModal = [this, &w](QDialog& d) {
+    // Rename the session: the number of sessions stays the same.
+    w.Sessions()->Replace(1, "renamed", "{SQLite3 ODBC Driver}," + home.File("one.db") + ",,,");
+    (void)d;
+    return static_cast<int>(QDialog::Accepted);
+  };
+  w.Action("acConnectSetting")->trigger();
+  TfrmEditor::RunModal = [](QDialog& d) { return d.exec(); };
+  EXPECT_EQ(w.SessionSelector()->itemText(0), QStringLiteral("1:one"));
+  EXPECT_TRUE(w.windowTitle().contains(QStringLiteral("[renamed]")));
+}
+
+TEST_F(Settings, ApplyingReappliesTranslucencyToTheEditor) {
+  auto w = Connected();
+  EXPECT_DOUBLE_EQ(w->windowOpacity(), 1.0);
+  TfrmEditor::RunModal = [](QDialog& d) {
+    auto* s = qobject_cast<TfrmSetting*>(&d);
+    s->chkAlphaBlend->click();
+    s->cspAlphaValue->setValue(128);
+    s->btWrite->click();
+    return d.result();
+  };
+  w->Action("acOptionOption")->trigger();
+  TfrmEditor::RunModal = [](QDialog& d) { return d.exec(); };
+  EXPECT_NEAR(w->windowOpacity(), 128 / 255.0, 0.01);
+}
+
+TEST_F(Settings, TaskbarSeparateGivesResultWindowsNoOwnerWindow) {
+  auto w = Connected();
+  w->Editor()->setPlainText(QStringLiteral("SELECT 1 AS a"));
+  w->Action("acSqlExecute")->trigger();
+  SetTaskbarSeparate(true);
+  w->Action("acSqlExecute")->trigger();
+  auto results = w->ResultWindows();
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results[0]->parentWidget(), w.get());
+  EXPECT_EQ(results[1]->parentWidget(), nullptr);
+  QPointer<TfrmResult> separate(results[1]);
+  w.reset();  // the editor still destroys the window it has no owner link to
+  EXPECT_TRUE(separate.isNull());
+}
+
+}  // namespace
