@@ -55,3 +55,9 @@ ours=$(TOLVANE_HOME="$home" wall "$build/bin/bench_gui" startup)
 bare=$(wall "$build/bin/bench_gui" bare)
 awk -v o="$ours" -v b="$bare" 'BEGIN {
   printf "start-up to first paint (whole process): tolvane %.3f s, bare Qt window %.3f s, ratio %.2f\n", o, b, o / b }'
+
+# Monitor appends: 100,000 commands in ten runs of 10,000; each tenth should take
+# as long as the first however long the monitor has grown.
+sqlite3 "$work/small.db" 'CREATE TABLE IF NOT EXISTS t (a INTEGER)'
+rm -rf "$home"; mkdir -p "$home"
+TOLVANE_HOME="$home" "$build/bin/bench_gui" monitor 100000 "$work/small.db" 2>/dev/null | grep statements

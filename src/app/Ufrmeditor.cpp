@@ -1,5 +1,7 @@
 #include "app/Ufrmeditor.h"
 
+#include <chrono>
+
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -431,7 +433,17 @@ void TfrmEditor::ApplyAlphaBlend() {
 
 void TfrmEditor::ExecuteSql() {
   SqlRunner runner(*Sessions_, *History_, *this);
-  runner.Run(FromQ(redEditor_->toPlainText()), [] { QApplication::processEvents(); });
+  // Pending events (repaints above all) run between statements, but at most
+  // every 50 ms: painting after each of many quick statements would cost
+  // more than running them.
+  auto last = std::chrono::steady_clock::now();
+  runner.Run(FromQ(redEditor_->toPlainText()), [&last] {
+    auto now = std::chrono::steady_clock::now();
+    if (now - last >= std::chrono::milliseconds(50)) {
+      QApplication::processEvents();
+      last = std::chrono::steady_clock::now();
+    }
+  });
 }
 
 bool TfrmEditor::ConfirmRowCount(const std::string& message) {
