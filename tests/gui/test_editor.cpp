@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFontInfo>
 #include <QTest>
 #include <QTextBrowser>
 #include <deque>
@@ -327,6 +328,16 @@ TEST_F(Editor, KeyboardShortcutsReachTheirCommands) {
   w.Editor()->setPlainText(Q("SELECT a, b FROM t"));
   QTest::keyClick(w.Editor(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_EQ(w.Editor()->toPlainText(), Q("SELECT a,\n\t b FROM t"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Fonts, TheDefaultWindowsFaceResolvesToIpaPGothic) {
+  QFont f(Q("ＭＳ Ｐゴシック"));
+  f.setPointSize(9);
+  EXPECT_EQ(QFontInfo(f).family(), QStringLiteral("IPAPGothic"));
 }
 
 }  // namespace
