@@ -48,6 +48,54 @@ void PaneText::ReplaceSelection(const QString& text) {
   crlf_.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
 }
 
+int PaneText::ReplaceAll(const QString& what, const QString& with, int options) {
+  if (what.isEmpty()) return 0;
+  const Qt::CaseSensitivity cs = options & kFindMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+  QString inserted = with;
+  inserted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  inserted.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  QString out;
+  out.reserve(crlf_.size());
+  int copied = 0;  // crlf_ up to here is in `out`
+  int count = 0;
+  int lastEnd = -1;
+  for (int from = 0;;) {
+    const int at = static_cast<int>(crlf_.indexOf(what, from, cs));
+    if (at < 0) break;
+    const int after = at + static_cast<int>(what.size());
+    if (options & kFindWholeWord) {
+      // The character before is the end of the text inserted last when the
+      // match follows it directly.
+      const bool before = at == copied && !out.isEmpty() ? IsWordChar(out.back())
+                                                         : at > 0 && IsWordChar(crlf_[at - 1]);
+      const bool next = after < crlf_.size() && IsWordChar(crlf_[after]);
+      if (before || next) {
+        from = at + 1;
+        continue;
+      }
+    }
+    out += QStringView(crlf_).mid(copied, at - copied);
+    out += inserted;
+    lastEnd = static_cast<int>(out.size());
+    copied = after;
+    from = after;
+    ++count;
+  }
+  if (count == 0) return 0;
+  out += QStringView(crlf_).mid(copied);
+  QString doc = out;
+  doc.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QTextCursor c = pane_->textCursor();
+  c.beginEditBlock();
+  c.select(QTextCursor::Document);
+  c.insertText(doc);
+  c.endEditBlock();
+  crlf_ = out;
+  c.setPosition(ToDoc(lastEnd));
+  pane_->setTextCursor(c);
+  return count;
+}
+
 int PaneText::Search(const QString& what, int start, int length, int options) const {
   if (what.isEmpty()) return -1;
   const int end = std::min(Length(), start + length);

@@ -23,6 +23,11 @@ class PaneText {
   // The first occurrence of `what` lying within [start, start + length), or -1.
   int Search(const QString& what, int start, int length, int options) const;
 
+  // Replaces every occurrence from the start of the text, each search going
+  // on after the text just inserted, in one edit; the caret ends after the
+  // last replacement. Returns how many were replaced.
+  int ReplaceAll(const QString& what, const QString& with, int options);
+
  private:
   int ToDoc(int crlfPos) const;
   int ToCrlf(int docPos) const;

@@ -792,17 +792,11 @@ void TfrmEditor::diaReplaceReplace(bool all) {
   inserted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   const int insertedLength = static_cast<int>(inserted.size() + inserted.count(QLatin1Char('\n')));
   if (all) {
-    int from = 0;
-    for (;;) {
-      const int pos = t.Search(FindText_, from, n, options);
-      if (pos < 0) {
-        MsgOkCancel(J("置換完了"), this);
-        return;
-      }
-      t.Select(pos, l);
-      t.ReplaceSelection(ReplaceText_);
-      from = pos + insertedLength;
-    }
+    // From the start of the text, whatever the caret; inserted text is not
+    // searched again.
+    t.ReplaceAll(FindText_, ReplaceText_, options);
+    MsgOkCancel(J("置換完了"), this);
+    return;
   }
   int from = s + sl;
   for (;;) {

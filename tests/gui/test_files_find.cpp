@@ -1,5 +1,6 @@
 // Editor files, find and replace, and the tab key.
 #include <QDropEvent>
+#include <random>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -244,6 +245,61 @@ TEST_F(Find, TabIndentsAndShiftTabUnindentsTheSelectedLines) {
   w->Editor()->setTextCursor(c);
   QApplication::sendEvent(w->Editor(), &tab);
   EXPECT_EQ(w->Editor()->toPlainText(), Q("a\tc"));
+}
+
+}  // namespace
+
+namespace {
+
+// Replace all, done one search and one replacement at a time as the rule
+// reads; the one-edit version must give the same text.
+QString ReplaceStepByStep(const QString& text, const QString& what, const QString& with, int options) {
+  QPlainTextEdit pane;
+  pane.setPlainText(text);
+  PaneText t(&pane);
+  const int n = t.Length();
+  int with2 = static_cast<int>(with.size());
+  for (int from = 0;;) {
+    const int pos = t.Search(what, from, n, options);
+    if (pos < 0) break;
+    t.Select(pos, static_cast<int>(what.size()));
+    t.ReplaceSelection(with);
+    from = pos + with2;
+  }
+  return pane.toPlainText();
+}
+
+TEST(PaneReplaceAll, AgreesWithReplacingOneAtATime) {
+  std::mt19937 rng(7);
+  const QString alphabet = QStringLiteral("aAb_ \n");
+  const QString patterns[] = {QStringLiteral("a"), QStringLiteral("ab"), QStringLiteral("a a"),
+                              QStringLiteral("b\n")};
+  const QString withs[] = {QStringLiteral("aa"), QString(), QStringLiteral("x_y"), QStringLiteral("A")};
+  for (int round = 0; round < 3000; ++round) {
+    QString text;
+    for (int i = static_cast<int>(rng() % 20); i > 0; --i) text += alphabet[static_cast<int>(rng() % alphabet.size())];
+    const QString& what = patterns[rng() % 4];
+    const QString& with = withs[rng() % 4];
+    const int options = static_cast<int>(rng() % 4);
+    QPlainTextEdit pane;
+    pane.setPlainText(text);
+    PaneText t(&pane);
+    t.ReplaceAll(what, with, options);
+    ASSERT_EQ(pane.toPlainText(), ReplaceStepByStep(text, what, with, options))
+        << text.toStdString() << " / " << what.toStdString() << " / " << options;
+  }
+}
+
+TEST(PaneReplaceAll, ManyOccurrencesInOneEdit) {
+  QPlainTextEdit pane;
+  QString text;
+  for (int i = 0; i < 100000; ++i) text += QStringLiteral("SELECT a FROM t;\n");
+  pane.setPlainText(text);
+  PaneText t(&pane);
+  EXPECT_EQ(t.ReplaceAll(QStringLiteral("a"), QStringLiteral("b"), kFindWholeWord | kFindMatchCase), 100000);
+  EXPECT_TRUE(pane.toPlainText().startsWith(QStringLiteral("SELECT b FROM t;\nSELECT b")));
+  pane.undo();
+  EXPECT_EQ(pane.toPlainText(), text) << "one undo step";
 }
 
 }  // namespace
