@@ -9,14 +9,16 @@ bool IsWordChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_');
 
 }  // namespace
 
-PaneText::PaneText(QPlainTextEdit* pane) : pane_(pane) {
-  crlf_ = pane->toPlainText();
+PaneText::PaneText(QPlainTextEdit* pane) : pane_(pane) { Reload(); }
+
+void PaneText::Reload() {
+  doc_ = pane_->toPlainText();
+  crlf_ = doc_;
   crlf_.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
 }
 
 int PaneText::ToCrlf(int docPos) const {
-  const QString doc = pane_->toPlainText();
-  return docPos + static_cast<int>(doc.left(docPos).count(QLatin1Char('\n')));
+  return docPos + static_cast<int>(QStringView(doc_).left(docPos).count(QLatin1Char('\n')));
 }
 
 int PaneText::ToDoc(int crlfPos) const {
@@ -44,8 +46,7 @@ void PaneText::ReplaceSelection(const QString& text) {
   QTextCursor c = pane_->textCursor();
   c.insertText(t);
   pane_->setTextCursor(c);
-  crlf_ = pane_->toPlainText();
-  crlf_.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  Reload();
 }
 
 int PaneText::ReplaceAll(const QString& what, const QString& with, int options) {
@@ -90,6 +91,7 @@ int PaneText::ReplaceAll(const QString& what, const QString& with, int options) 
   c.select(QTextCursor::Document);
   c.insertText(doc);
   c.endEditBlock();
+  doc_ = doc;
   crlf_ = out;
   c.setPosition(ToDoc(lastEnd));
   pane_->setTextCursor(c);

@@ -31,8 +31,10 @@ class PaneText {
  private:
   int ToDoc(int crlfPos) const;
   int ToCrlf(int docPos) const;
+  void Reload();
   QPlainTextEdit* pane_;
-  QString crlf_;
+  QString doc_;   // as the control holds it (LF)
+  QString crlf_;  // as the commands count it (CR LF)
 };
 
 }  // namespace tolvane

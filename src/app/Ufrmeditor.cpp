@@ -728,18 +728,18 @@ void TfrmEditor::FindPrevious(int options) {
   PaneText t(pane);
   const int l = static_cast<int>(FindText_.size());
   const int caret = t.SelStart();
+  // Repeated forward searches from the top; the last match that starts
+  // before the caret is the one selected (the ones met on the way would be
+  // selected and left at once, so only the last is).
   int from = 0, last = -1;
   for (;;) {
     const int pos = t.Search(FindText_, from, caret, options);
-    if (pos < 0 || pos >= caret) {
-      if (last < 0) MsgInfo(J("検索が終了しました。"));
-      else t.Select(last, l);
-      break;
-    }
-    t.Select(pos, l);
+    if (pos < 0 || pos >= caret) break;
     last = pos;
     from = pos + l;
   }
+  if (last < 0) MsgInfo(J("検索が終了しました。"));
+  else t.Select(last, l);
   pane->setFocus();
 }
 
