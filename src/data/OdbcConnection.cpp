@@ -7,7 +7,6 @@
 #include <cstring>
 #include <langinfo.h>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 #include "platform/Encoding.h"
@@ -66,7 +65,6 @@ SQLRETURN ExecDirect(SQLHSTMT stmt, const std::string& sql) {
   if (!SQL_SUCCEEDED(rc)) Raise(SQL_HANDLE_STMT, stmt, "SQL 文を実行できません。");
   return rc;
 }
-
 
 // The width of the buffer bound for a column: enough for most values of its
 // type; longer ones are completed with SQLGetData. Some drivers pad the
