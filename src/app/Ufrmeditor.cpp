@@ -15,6 +15,7 @@
 #include <QStatusBar>
 
 #include "app/AboutDialog.h"
+#include "app/Actions.h"
 #include "app/Dialogs.h"
 #include "app/PaneText.h"
 #include "app/Icons.h"
@@ -37,50 +38,40 @@ TfrmEditor* frmEditor = nullptr;
 
 namespace {
 
-struct ActionDef {
-  const char* name;
-  const char* caption;
-  const char* hint;
-  const char* shortcut;
-  const char* category;
-  const char* icon;
-  const char* glyph;
-};
 
 // Every command of the window: caption, hint, shortcut and category.
-const ActionDef kActions[] = {
-    {"acFileNew", "新規作成(&N)", "新規作成", "", "ﾌｧｲﾙ(&F)", "document-new", "N"},
-    {"acFileOpen", "開く(&O)", "開く", "", "ﾌｧｲﾙ(&F)", "document-open", "O"},
-    {"acFileSave", "上書き保存(&S)", "上書き保存", "", "ﾌｧｲﾙ(&F)", "document-save", "S"},
-    {"acFileSaveAs", "名前を付けて保存(&A)", "名前を付けて保存", "", "ﾌｧｲﾙ(&F)", "document-save-as", "A"},
-    {"acFileQuit", "終了(&X)", "終了", "", "ﾌｧｲﾙ(&F)", "system-log-out", "X"},
-    {"acConnectConnect", "接続(&C)...", "接続", "", "接続(&C)", "network-transmit-receive", "接"},
-    {"acConnectDisConnect", "切断(&D)", "切断", "", "接続(&C)", "network-offline", "切"},
-    {"acConnectSetting", "接続設定(&S)...", "接続設定", "", "接続(&C)", "document-properties", "設"},
-    {"acEditCut", "切り取り(&T)", "切り取り", "Ctrl+X", "編集(&E)", "edit-cut", "T"},
-    {"acEditCopy", "コピー(&C)", "コピー", "Ctrl+C", "編集(&E)", "edit-copy", "C"},
-    {"acEditPaste", "貼り付け(&P)", "貼り付け", "Ctrl+V", "編集(&E)", "edit-paste", "P"},
-    {"acEditUndo", "元に戻す(&U)", "元に戻す", "Ctrl+Z", "編集(&E)", "edit-undo", "U"},
-    {"acEditDelete", "削除(&D)", "削除", "Ctrl+D", "編集(&E)", "edit-delete", "D"},
-    {"acEditSelectAll", "すべてを選択(&A)", "全て選択", "Ctrl+A", "編集(&E)", "edit-select-all", "A"},
-    {"acMonitorCopy", "コピー(&C)", "コピー", "Ctrl+C", "履歴編集(&R)", "edit-copy", "C"},
-    {"acMonitorClear", "クリア(&E)", "クリア", "Ctrl+E", "履歴編集(&R)", "edit-clear", "E"},
-    {"acMonitorSelectAll", "すべてを選択(&A)", "", "Ctrl+A", "履歴編集(&R)", "edit-select-all", "A"},
-    {"acFindFind", "検索(&F)", "検索", "Ctrl+F", "検索(&S)", "edit-find", "F"},
-    {"acFindPrevFind", "上候補(&P)", "上候補", "Shift+F3", "検索(&S)", "go-up", "↑"},
-    {"acFindNextFind", "下候補(&N)", "下検索", "F3", "検索(&S)", "go-down", "↓"},
-    {"acFindReplace", "置換(&R)", "置換", "Ctrl+R", "検索(&S)", "edit-find-replace", "R"},
-    {"acFindResultSearch", "結果画面検索", "結果画面検索", "F4", "検索(&S)", "system-search", "結"},
-    {"acSqlExecute", "SQL実行(&S)", "SQL実行", "F5", "SQL(&Q)", "media-playback-start", "▶"},
-    {"asSqlPrev", "前のSQL(&P)", "前のSQL", "Ctrl+P", "SQL(&Q)", "go-previous", "←"},
-    {"acSqlNext", "次のSQL(&N)", "次のSQL", "Ctrl+N", "SQL(&Q)", "go-next", "→"},
-    {"acSqlStr", "SQL整形(&Q)", "SQL文整形", "Ctrl+Q", "SQL(&Q)", "format-indent-more", "整"},
-    {"actDispTable", "テーブル一覧(&T)", "ﾃｰﾌﾞﾙ一覧", "Ctrl+T", "表示(&D)", "x-office-spreadsheet", "表"},
-    {"acDispResultDelete", "全ての結果画面を閉じる(&L)", "全ての結果画面を閉じる", "Ctrl+L", "表示(&D)",
-     "process-stop", "L"},
-    {"acOptionOption", "環境設定(&O)", "環境設定", "Ctrl+O", "環境設定(&O)", "preferences-system", "O"},
-    {"acHelpAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "ﾊﾞｰｼﾞｮﾝ情報", "", "ﾍﾙﾌﾟ(&H)", "dialog-information", "i"},
-    {"acHelpContents", "ﾍﾙﾌﾟ(&H)", "", "F1", "ﾍﾙﾌﾟ(&H)", "help-browser", "?"},
+const std::vector<ActionDef> kActions = {
+    {"acFileNew", "新規作成(&N)", "新規作成", "", "document-new", "N", "ﾌｧｲﾙ(&F)"},
+    {"acFileOpen", "開く(&O)", "開く", "", "document-open", "O", "ﾌｧｲﾙ(&F)"},
+    {"acFileSave", "上書き保存(&S)", "上書き保存", "", "document-save", "S", "ﾌｧｲﾙ(&F)"},
+    {"acFileSaveAs", "名前を付けて保存(&A)", "名前を付けて保存", "", "document-save-as", "A", "ﾌｧｲﾙ(&F)"},
+    {"acFileQuit", "終了(&X)", "終了", "", "system-log-out", "X", "ﾌｧｲﾙ(&F)"},
+    {"acConnectConnect", "接続(&C)...", "接続", "", "network-transmit-receive", "接", "接続(&C)"},
+    {"acConnectDisConnect", "切断(&D)", "切断", "", "network-offline", "切", "接続(&C)"},
+    {"acConnectSetting", "接続設定(&S)...", "接続設定", "", "document-properties", "設", "接続(&C)"},
+    {"acEditCut", "切り取り(&T)", "切り取り", "Ctrl+X", "edit-cut", "T", "編集(&E)"},
+    {"acEditCopy", "コピー(&C)", "コピー", "Ctrl+C", "edit-copy", "C", "編集(&E)"},
+    {"acEditPaste", "貼り付け(&P)", "貼り付け", "Ctrl+V", "edit-paste", "P", "編集(&E)"},
+    {"acEditUndo", "元に戻す(&U)", "元に戻す", "Ctrl+Z", "edit-undo", "U", "編集(&E)"},
+    {"acEditDelete", "削除(&D)", "削除", "Ctrl+D", "edit-delete", "D", "編集(&E)"},
+    {"acEditSelectAll", "すべてを選択(&A)", "全て選択", "Ctrl+A", "edit-select-all", "A", "編集(&E)"},
+    {"acMonitorCopy", "コピー(&C)", "コピー", "Ctrl+C", "edit-copy", "C", "履歴編集(&R)"},
+    {"acMonitorClear", "クリア(&E)", "クリア", "Ctrl+E", "edit-clear", "E", "履歴編集(&R)"},
+    {"acMonitorSelectAll", "すべてを選択(&A)", "", "Ctrl+A", "edit-select-all", "A", "履歴編集(&R)"},
+    {"acFindFind", "検索(&F)", "検索", "Ctrl+F", "edit-find", "F", "検索(&S)"},
+    {"acFindPrevFind", "上候補(&P)", "上候補", "Shift+F3", "go-up", "↑", "検索(&S)"},
+    {"acFindNextFind", "下候補(&N)", "下検索", "F3", "go-down", "↓", "検索(&S)"},
+    {"acFindReplace", "置換(&R)", "置換", "Ctrl+R", "edit-find-replace", "R", "検索(&S)"},
+    {"acFindResultSearch", "結果画面検索", "結果画面検索", "F4", "system-search", "結", "検索(&S)"},
+    {"acSqlExecute", "SQL実行(&S)", "SQL実行", "F5", "media-playback-start", "▶", "SQL(&Q)"},
+    {"asSqlPrev", "前のSQL(&P)", "前のSQL", "Ctrl+P", "go-previous", "←", "SQL(&Q)"},
+    {"acSqlNext", "次のSQL(&N)", "次のSQL", "Ctrl+N", "go-next", "→", "SQL(&Q)"},
+    {"acSqlStr", "SQL整形(&Q)", "SQL文整形", "Ctrl+Q", "format-indent-more", "整", "SQL(&Q)"},
+    {"actDispTable", "テーブル一覧(&T)", "ﾃｰﾌﾞﾙ一覧", "Ctrl+T", "x-office-spreadsheet", "表", "表示(&D)"},
+    {"acDispResultDelete", "全ての結果画面を閉じる(&L)", "全ての結果画面を閉じる", "Ctrl+L", "process-stop", "L", "表示(&D)"},
+    {"acOptionOption", "環境設定(&O)", "環境設定", "Ctrl+O", "preferences-system", "O", "環境設定(&O)"},
+    {"acHelpAbout", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "ﾊﾞｰｼﾞｮﾝ情報", "", "dialog-information", "i", "ﾍﾙﾌﾟ(&H)"},
+    {"acHelpContents", "ﾍﾙﾌﾟ(&H)", "", "F1", "help-browser", "?", "ﾍﾙﾌﾟ(&H)"},
 };
 
 }  // namespace
@@ -119,21 +110,10 @@ TfrmEditor::~TfrmEditor() {
   if (frmEditor == this) frmEditor = nullptr;
 }
 
-QAction* TfrmEditor::Action(const char* name) const {
-  auto it = actions_.find(name);
-  return it == actions_.end() ? nullptr : it->second;
-}
+QAction* TfrmEditor::Action(const char* name) const { return FindAction(actions_, name); }
 
 void TfrmEditor::BuildActions() {
-  for (const auto& d : kActions) {
-    auto* a = new QAction(ActionIcon(d.icon, Q(d.glyph)), Q(d.caption), this);
-    a->setObjectName(QString::fromLatin1(d.name));
-    a->setToolTip(*d.hint ? Q(d.hint) : Q(d.caption).remove(QStringLiteral("&")));
-    a->setStatusTip(Q(d.hint));
-    a->setProperty("category", Q(d.category));
-    if (*d.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(d.shortcut)));
-    actions_[d.name] = a;
-  }
+  MakeActions(this, kActions, actions_);
   // Keys that the monitor's commands share with the editor's act where the
   // focus is.
   for (const char* n : {"acEditCut", "acEditCopy", "acEditPaste", "acEditUndo", "acEditDelete",
@@ -243,25 +223,10 @@ void TfrmEditor::BuildLayout() {
   for (const char* n : {"acMonitorCopy", "acMonitorSelectAll"}) redMoniter_->addAction(actions_[n]);
   addAction(actions_["acMonitorClear"]);
 
-  AttachPopup(redEditor_, "pupEditor",
+  AttachPopup(redEditor_, actions_, "pupEditor",
               {"acEditCut", "acEditCopy", "acEditPaste", "-", "acEditUndo", "-", "acEditDelete",
                "acEditSelectAll"});
-  AttachPopup(redMoniter_, "pupMonitor", {"acMonitorCopy", "acMonitorClear", "acMonitorSelectAll"});
-}
-
-void TfrmEditor::AttachPopup(QWidget* target, const char* name,
-                             std::initializer_list<const char*> items) {
-  std::vector<const char*> list(items);
-  target->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(target, &QWidget::customContextMenuRequested, this, [this, target, name, list](const QPoint& p) {
-    QMenu m(this);
-    m.setObjectName(QString::fromLatin1(name));
-    for (const char* n : list) {
-      if (n[0] == '-') m.addSeparator();
-      else m.addAction(actions_[n]);
-    }
-    m.exec(target->mapToGlobal(p));
-  });
+  AttachPopup(redMoniter_, actions_, "pupMonitor", {"acMonitorCopy", "acMonitorClear", "acMonitorSelectAll"});
 }
 
 void TfrmEditor::BuildMenusAndBars() {
@@ -411,6 +376,12 @@ void TfrmEditor::RefreshStatusBar() {
 
 QString TfrmEditor::StatusText(int panel) const { return panels_[panel]->text(); }
 
+void TfrmEditor::RefreshSessionState() {
+  RefreshTitle();
+  ShowConnectionState(Sessions_->IsActiveConnected());
+  RefreshActions();
+}
+
 void TfrmEditor::RefreshActions() {
   const bool any = Sessions_->GetActive() != nullptr;
   const bool connected = Sessions_->IsActiveConnected();
@@ -478,23 +449,17 @@ void TfrmEditor::cboSessionsChange() {
     int no = 0;
     if (ParseDecimal(text.substr(0, text.find(':')), no)) Sessions_->SetActive(no);
   }
-  RefreshTitle();
-  ShowConnectionState(Sessions_->IsActiveConnected());
-  RefreshActions();
+  RefreshSessionState();
 }
 
 void TfrmEditor::acConnectConnectExecute() {
   if (!Sessions_->ConnectActive()) return;
-  RefreshTitle();
-  ShowConnectionState(Sessions_->IsActiveConnected());
-  RefreshActions();
+  RefreshSessionState();
 }
 
 void TfrmEditor::acConnectDisConnectExecute() {
   if (!Sessions_->DisconnectActive()) return;
-  RefreshTitle();
-  ShowConnectionState(Sessions_->IsActiveConnected());
-  RefreshActions();
+  RefreshSessionState();
 }
 
 void TfrmEditor::acDispResultDeleteExecute() {
@@ -687,9 +652,7 @@ void TfrmEditor::acConnectSettingExecute() {
   RunModal(dialog);
   if (Sessions_->GetCount() == before) cboSessions_->setCurrentIndex(FindActiveSessionItem());
   else RefreshSessionList();
-  RefreshTitle();
-  ShowConnectionState(Sessions_->IsActiveConnected());
-  RefreshActions();
+  RefreshSessionState();
 }
 
 void TfrmEditor::acOptionOptionExecute() {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Actions.h"
 #include "app/FindDialogs.h"
 #include "app/HtmlHelp.h"
 #include "app/SqlEditor.h"
@@ -45,6 +46,8 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
   void ShowConnectionState(bool connected);
   void RefreshStatusBar();
   void RefreshActions();
+  // Title, connection panel and commands after the active session changed.
+  void RefreshSessionState();
   void ApplyAlphaBlend();
   // Loads a file into the editor, guessing its character code.
   void LoadEditorFile(const QString& path);
@@ -122,8 +125,6 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
   void BuildActions();
   void BuildMenusAndBars();
   void BuildLayout();
-  // A pop-up menu of the named actions ("-" for a separator) on the widget.
-  void AttachPopup(QWidget* target, const char* name, std::initializer_list<const char*> items);
   // The editor or monitor pane when it has the focus, otherwise nothing.
   QPlainTextEdit* FocusedPane() const;
   void FormClose();
@@ -148,7 +149,7 @@ class TfrmEditor : public QMainWindow, public ISqlRunHost {
   SqlEditor* redEditor_ = nullptr;
   QPlainTextEdit* redMoniter_ = nullptr;
   QLabel* panels_[3] = {nullptr, nullptr, nullptr};
-  std::map<std::string, QAction*> actions_;
+  ActionMap actions_;
   std::vector<QPointer<TfrmResult>> results_;
   TfrmFind* diaFind_ = nullptr;
   TfrmReplace* diaReplace_ = nullptr;

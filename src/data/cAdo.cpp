@@ -39,12 +39,14 @@ bool cAdo::Disconnect() {
   }
 }
 
-bool cAdo::OpenQuery(const std::string& sql, RecordSet& dataSet) {
+template <typename Run>
+bool cAdo::Timed(const std::string& sql, Run run) {
+  // Last statement and elapsed time are set before anything can fail.
   lastSql_ = sql;
   elapsed_ = 0;
   try {
     auto t0 = std::chrono::steady_clock::now();
-    connection_.OpenQuery(sql, dataSet);
+    run();
     auto t1 = std::chrono::steady_clock::now();
     elapsed_ = std::chrono::duration<double>(t1 - t0).count();
     return true;
@@ -54,21 +56,15 @@ bool cAdo::OpenQuery(const std::string& sql, RecordSet& dataSet) {
   }
 }
 
+bool cAdo::OpenQuery(const std::string& sql, RecordSet& dataSet) {
+  return Timed(sql, [&] { connection_.OpenQuery(sql, dataSet); });
+}
+
 bool cAdo::ExecuteCommand(const std::string& sql, int& rowsAffected) {
-  lastSql_ = sql;
-  elapsed_ = 0;
-  try {
-    long long rows = 0;
-    auto t0 = std::chrono::steady_clock::now();
-    connection_.Execute(sql, rows);
-    auto t1 = std::chrono::steady_clock::now();
-    elapsed_ = std::chrono::duration<double>(t1 - t0).count();
-    rowsAffected = static_cast<int>(rows);
-    return true;
-  } catch (const std::exception& e) {
-    ShowException(e.what());
-    return false;
-  }
+  long long rows = 0;
+  if (!Timed(sql, [&] { connection_.Execute(sql, rows); })) return false;
+  rowsAffected = static_cast<int>(rows);
+  return true;
 }
 
 }  // namespace tolvane

@@ -40,6 +40,10 @@ class cAdo {
   OdbcConnection& GetConnection() { return connection_; }
 
  private:
+  // Runs one statement, timing only the run itself.
+  template <typename Run>
+  bool Timed(const std::string& sql, Run run);
+
   OdbcConnection connection_;
   std::string typeCode_;
   std::string typeName_;

@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/Icons.h"
+#include "app/Actions.h"
 #include "app/MessageBoxes.h"
 #include "app/QtText.h"
 #include "settings/Fbrenmoini.h"
@@ -74,23 +74,12 @@ TfrmResult::TfrmResult(QWidget* owner, const std::string& dateTimeText, RecordSe
   ShowStatus(count);
 }
 
-QAction* TfrmResult::Action(const char* name) const {
-  auto it = actions_.find(name);
-  return it == actions_.end() ? nullptr : it->second;
-}
+QAction* TfrmResult::Action(const char* name) const { return FindAction(actions_, name); }
 
 QString TfrmResult::StatusText(int panel) const { return panels_[panel]->text(); }
 
 void TfrmResult::BuildActions() {
-  struct Def {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    const char* shortcut;
-    const char* icon;
-    const char* glyph;
-  };
-  const Def defs[] = {
+  MakeActions(this, {
       {"acFileTextSave", "ﾃｷｽﾄ保存(&S)", "ﾃｷｽﾄ保存", "Ctrl+S", "document-save-as", "S"},
       {"acFileClose", "閉じる(&X)", "閉じる", "", "system-log-out", "X"},
       {"acEditCopy", "ｺﾋﾟｰ(&C)", "ｺﾋﾟｰ", "Ctrl+C", "edit-copy", "C"},
@@ -107,17 +96,7 @@ void TfrmResult::BuildActions() {
        "edit-copy", "C"},
       {"acEditPasteText", "貼り付け(&P)", "貼り付け|クリップボードの内容を貼り付ける", "Ctrl+V",
        "edit-paste", "P"},
-  };
-  for (const auto& d : defs) {
-    auto* a = new QAction(ActionIcon(d.icon, Q(d.glyph)), Q(d.caption), this);
-    a->setObjectName(QString::fromLatin1(d.name));
-    QString hint = Q(d.hint);
-    a->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
-    a->setStatusTip(hint.section(QLatin1Char('|'), -1));
-    if (*d.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(d.shortcut)));
-    a->setShortcutContext(Qt::WindowShortcut);
-    actions_[d.name] = a;
-  }
+  }, actions_);
   // The text commands act inside the memo and the SQL pages, whose own
   // editing keys do the same; their shortcuts are shown in the pop-up menus.
   for (const char* n : {"acEditCutText", "acEditCopyText", "acEditPasteText"})
@@ -169,30 +148,11 @@ void TfrmResult::BuildMenus() {
   tools->addAction(actions_["acWindowEditorTop"]);
 
   // Pop-up menus: the grid's, the two SQL pages', the memo's.
-  auto* gridMenu = new QMenu(this);
-  gridMenu->addAction(actions_["acEditCopy"]);
-  gridMenu->addAction(actions_["acEditCopyWithField"]);
-  gridMenu->addSeparator();
-  gridMenu->addAction(actions_["acEditCensoredWords"]);
-  gridMenu->addSeparator();
-  gridMenu->addAction(actions_["acEditDif"]);
-  grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(grid_, &QWidget::customContextMenuRequested, this,
-          [this, gridMenu](const QPoint& p) { gridMenu->popup(grid_->viewport()->mapToGlobal(p)); });
-  for (QPlainTextEdit* e : {redSql_, redSqlCode_}) {
-    e->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(e, &QWidget::customContextMenuRequested, this, [this, e](const QPoint& p) {
-      QMenu m;
-      m.addAction(actions_["acEditCopyText"]);
-      m.exec(e->mapToGlobal(p));
-    });
-  }
-  redMemo_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(redMemo_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-    QMenu m;
-    for (const char* n : {"acEditCutText", "acEditCopyText", "acEditPasteText"}) m.addAction(actions_[n]);
-    m.exec(redMemo_->mapToGlobal(p));
-  });
+  AttachPopup(grid_, actions_, "pupResult",
+              {"acEditCopy", "acEditCopyWithField", "-", "acEditCensoredWords", "-", "acEditDif"});
+  AttachPopup(redSql_, actions_, "pupSql", {"acEditCopyText"});
+  AttachPopup(redSqlCode_, actions_, "pupSql", {"acEditCopyText"});
+  AttachPopup(redMemo_, actions_, "pupMemo", {"acEditCutText", "acEditCopyText", "acEditPasteText"});
 }
 
 void TfrmResult::SetCaption(const cAdoSession& session) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "app/Actions.h"
 #include "data/RecordSet.h"
 #include "data/cAdoSessions.h"
 #include "result/GridView.h"
@@ -55,7 +56,7 @@ class TfrmResult : public QMainWindow {
   QPlainTextEdit* redSqlCode_;
   QPlainTextEdit* redMemo_;
   QLabel* panels_[2];
-  std::map<std::string, QAction*> actions_;
+  ActionMap actions_;
 };
 
 }  // namespace tolvane
